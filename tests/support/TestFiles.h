@@ -1,0 +1,29 @@
+// Files and folders for tests: a fresh folder per test, and whole-file reads and writes.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A new, empty folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  // The path of `relative` inside the folder, as a string.
+  std::string operator/(const std::string& relative) const { return (path_ / relative).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadText(const std::string& path);
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+// Creates the file's folder when it is missing.
+void WriteText(const std::string& path, const std::string& text);
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
