@@ -6,6 +6,7 @@
 #include <string>
 
 #include "asvm/AsvmWriter.h"
+#include "support/TestImages.h"
 #include "ztrpack/ZtrWriter.h"
 
 namespace fs = std::filesystem;
@@ -50,5 +51,15 @@ int main(int argc, char** argv) {
 
   Write(folder / "fuzz_asvm/quad.asvm", AsvmWriter::Write(Quad(false)));
   Write(folder / "fuzz_asvm/quad-normals.asvm", AsvmWriter::Write(Quad(true)));
+
+  const Rows quarters = {"RG", "BY"};
+  const Rows odd = {"RGB", "CMY", "KWK"};
+  Write(folder / "fuzz_tga/rgb.tga", TgaFile(odd, 24));
+  Write(folder / "fuzz_tga/rgba.tga", TgaFile(quarters, 32));
+  Write(folder / "fuzz_tga/grey.tga", TgaFile(odd, 8));
+  Write(folder / "fuzz_jpeg/rgb.jpg", JpegFile(quarters, 16));
+  Write(folder / "fuzz_jpeg/odd.jpg", JpegFile(odd, 3));
+  Write(folder / "fuzz_jpeg/grey.jpg", JpegFile(odd, 5, JpegColours::kGrey));
+  Write(folder / "fuzz_jpeg/cmyk.jpg", JpegFile(quarters, 8, JpegColours::kCmyk));
   return 0;
 }
