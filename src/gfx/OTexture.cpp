@@ -48,7 +48,7 @@ void OTexture::Set(const std::string& name) {
   }
   auto image = std::make_unique<OBaseImage>();
   image->SetFilterMode(manager.FilterMode());
-  if (!image->Load(kTextureFolder + name, manager.Archive())) {
+  if (!image->Load(kTextureFolder + name)) {
     throw OFileNotFound();
   }
   image_ = image.release();

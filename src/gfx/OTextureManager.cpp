@@ -36,10 +36,6 @@ void OTextureManager::RecreateAllTextures() {
   }
 }
 
-OResourceArchive& OTextureManager::Archive() const {
-  return archive_ != nullptr ? *archive_ : OResourceArchive::Instance();
-}
-
 OBaseImage* OTextureManager::Find(const std::string& name) const {
   const auto found = images_.find(name);
   return found == images_.end() ? nullptr : found->second;

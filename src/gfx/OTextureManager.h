@@ -6,8 +6,6 @@
 #include <map>
 #include <string>
 
-#include "app/OResourceArchive.h"
-
 class OBaseImage;
 
 class OTextureManager {
@@ -30,10 +28,6 @@ class OTextureManager {
   // After the new context exists: makes every texture again from its pixels.
   void RecreateAllTextures();
 
-  // Where images are read from: the game's archive unless tests give another.
-  OResourceArchive& Archive() const;
-  void SetArchive(OResourceArchive* archive) { archive_ = archive; }
-
   // The cache holds no reference: OTexture adds an entry when it loads an image
   // and removes it when it releases the last reference, so an entry lives
   // exactly as long as its image. Names are compared with case.
@@ -47,5 +41,4 @@ class OTextureManager {
 
   std::map<std::string, OBaseImage*> images_;
   std::uint32_t filterMode_;
-  OResourceArchive* archive_ = nullptr;
 };

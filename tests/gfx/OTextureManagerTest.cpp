@@ -29,7 +29,7 @@ TEST_F(OTextureManagerTest, ReapplyingAFilterChangesFiltersButMakesNoMipmaps) {
 }
 
 TEST(OTextureManager, TexturesComeBackInANewContext) {
-  OTextureManager& manager = TestTextureManager();
+  OTextureManager& manager = OTextureManager::Instance();
   const std::uint32_t savedMode = manager.FilterMode();
   TextureArchive archive({{"Rows.tga", TgaFile({"RG", "BY"})}, {"Rows.jpg", JpegFile({"RG", "BY"}, 16)}});
   manager.SetFilterMode(0);

@@ -12,47 +12,27 @@
 #include <utility>
 #include <vector>
 
-#include "app/OConfig.h"
-#include "app/OResourceArchive.h"
 #include "gfx/OTextureManager.h"
 #include "support/GLTestContext.h"
-#include "support/TestFiles.h"
+#include "support/TestArchive.h"
 #include "support/TestImages.h"
-#include "ztrpack/ZtrWriter.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The manager reads the settings file when first used and writes one when it
-// is missing; that file belongs in a temporary folder, not the build tree.
-inline OTextureManager& TestTextureManager() {
-  static TempFolder settings;
-  static OTextureManager& manager = []() -> OTextureManager& {
-    OConfig::Instance().fileName = settings / "Config.Cfg";
-    return OTextureManager::Instance();
-  }();
-  return manager;
-}
-
-// Packs pictures under "Data/Textures/" and points the manager at them.
-class TextureArchive {
+// Packs pictures under "Data/Textures/" as the game's archive for the test.
+class TextureArchive : public TestArchive {
  public:
-  explicit TextureArchive(const std::vector<std::pair<std::string, Bytes>>& textures) {
-    ZtrWriter writer;
-    for (const auto& [name, bytes] : textures) {
-      writer.Add("Data/Textures/" + name, bytes);
-    }
-    WriteBytes(path_, writer.Build());
-    archive_.Open();
-    TestTextureManager().SetArchive(&archive_);
-  }
-  ~TextureArchive() { TestTextureManager().SetArchive(nullptr); }
-  TextureArchive(const TextureArchive&) = delete;
-  TextureArchive& operator=(const TextureArchive&) = delete;
+  explicit TextureArchive(const std::vector<std::pair<std::string, Bytes>>& textures)
+      : TestArchive(InTextureFolder(textures)) {}
 
  private:
-  TempFolder folder_;
-  std::string path_ = folder_ / "Resource.Ztr";
-  OResourceArchive archive_{path_, [](const std::string&) {}};
+  static Members InTextureFolder(const std::vector<std::pair<std::string, Bytes>>& textures) {
+    Members members;
+    for (const auto& [name, bytes] : textures) {
+      members.emplace_back("Data/Textures/" + name, bytes);
+    }
+    return members;
+  }
 };
 
 // The bound texture over the whole context, t = 0 along the bottom edge.
@@ -100,6 +80,6 @@ class TextureTest : public GLTest {
     EXPECT_EQ(manager_.Count(), 0u) << "a test left images in the cache";
   }
 
-  OTextureManager& manager_ = TestTextureManager();
+  OTextureManager& manager_ = OTextureManager::Instance();
   std::uint32_t savedMode_ = 0;
 };

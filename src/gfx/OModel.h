@@ -1,0 +1,65 @@
+// A drawable instance of a model file. Instances of one file share its
+// geometry; each has its own transform, scale, visible objects and alpha.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gfx/O3D.h"
+
+class OModelData;
+
+class OModel : public O3D {
+ public:
+  OModel();
+  OModel(const OModel& other);
+  OModel& operator=(const OModel&) = delete;
+  ~OModel() override;
+
+  // Loads the file "Data/Models/" + name, or from the Hi or Low folder when
+  // the data has detail levels; a second model of the same name shares the
+  // first one's geometry. Throws OFileNotFound when the file cannot be read.
+  bool Load(const std::string& name);
+  // Opaque and lit with alpha 0; unlit and blended with any other alpha.
+  void Draw() override;
+
+  // Shows one object, or object 0 when there is no such object; exclusive hides the others first.
+  void SetVisible(std::size_t index, bool exclusive);
+  void HideAll();
+  bool IsVisible(std::size_t index) const;
+  void SetScale(float x, float y, float z);
+  void SetAlpha(float alpha) { alpha_ = alpha; }
+  float Alpha() const { return alpha_; }
+  void SetBlendFunc(GLenum source, GLenum destination);
+  // Scales the shared geometry: every instance of this file sees it.
+  void ScaleGeometry(float x, float y, float z);
+  void ScaleUniform(float s);
+  void Compile();
+  // Writes the box around the geometry, which always holds the origin, into
+  // the half-extents and centre. False when there is no geometry.
+  bool ComputeBounds();
+
+  const std::string& Name() const { return name_; }
+  OModelData& Data() const { return *data_; }
+  std::size_t ObjectCount() const;
+
+ private:
+  void ShowEveryObject();
+  void ReleaseData();
+  void DrawVisibleObjects();
+
+  GLenum blendSource_ = GL_SRC_ALPHA;
+  GLenum blendDestination_ = GL_ONE_MINUS_SRC_ALPHA;
+  bool scaled_ = false;
+  std::string name_;
+  std::array<float, 3> scale_{1.0f, 1.0f, 1.0f};
+  OModelData* data_;
+  // One flag per object, plus a spare so that object 0 can be named on a model without objects.
+  std::vector<std::uint8_t> visible_;
+  float alpha_ = 0.0f;
+};
