@@ -1,0 +1,5 @@
+#include "assetgen/Sounds.h"
+
+#include "assetgen/AssetSink.h"
+
+void WriteSounds(AssetSink&) {}

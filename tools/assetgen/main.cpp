@@ -1,0 +1,30 @@
+// assetgen: makes every texture, model, font, sound and music module the game
+// loads, the same bytes on every run, so that no binary asset is committed.
+//   assetgen FOLDER    writes FOLDER/archive/Data/... and FOLDER/Sounds/...
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "assetgen/AssetSink.h"
+#include "assetgen/Models.h"
+#include "assetgen/Music.h"
+#include "assetgen/Sounds.h"
+#include "assetgen/Textures.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: assetgen FOLDER\n", stderr);
+    return 2;
+  }
+  try {
+    AssetSink sink(argv[1]);
+    WriteTextures(sink);
+    WriteModels(sink);
+    WriteSounds(sink);
+    WriteMusic(sink);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "assetgen: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
