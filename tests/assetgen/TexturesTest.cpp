@@ -109,6 +109,81 @@ TEST(Textures, TwoRunsGiveTheSameBytes) {
   }
 }
 
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double Luminance(const std::uint8_t* rgb) {
+  double sum = 0.0;
+  const double weights[] = {0.2126, 0.7152, 0.0722};
+  for (int c = 0; c < 3; ++c) {
+    const double v = rgb[c] / 255.0;
+    sum += weights[c] * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+  }
+  return sum;
+}
+
+TEST(Textures, BackgroundsLeaveWhiteAndYellowTextReadable) {
+  // Yellow is the lighter of the two text colours that the screens draw over
+  // their backgrounds; a contrast of 4.5 to 1 is what body text needs.
+  const double yellow = 0.9278;
+  const double brightestAllowed = (yellow + 0.05) / 4.5 - 0.05;
+  for (const char* name : {"Menu.jpg", "gametypebright.jpg", "nongameback.jpg", "brightgameback.jpg"}) {
+    SCOPED_TRACE(name);
+    const auto image = Decode(name);
+    ASSERT_TRUE(image);
+    // The menu's title fills part of its upper half, where no text goes.
+    // Lone stars are allowed: what counts is the light over a letter's area.
+    const int firstRow = std::string(name) == "Menu.jpg" ? image->height / 2 : 0;
+    constexpr int kBlock = 8;
+    double brightest = 0.0;
+    for (int by = firstRow; by + kBlock <= image->height; by += kBlock) {
+      for (int bx = 0; bx + kBlock <= image->width; bx += kBlock) {
+        double sum = 0.0;
+        for (int y = by; y < by + kBlock; ++y) {
+          for (int x = bx; x < bx + kBlock; ++x) {
+            sum += Luminance(&image->pixels[(static_cast<std::size_t>(y) * image->width + x) * 3]);
+          }
+        }
+        brightest = std::max(brightest, sum / (kBlock * kBlock));
+      }
+    }
+    EXPECT_LT(brightest, brightestAllowed);
+  }
+}
+
+TEST(Textures, SpritesKeepTheirInkAwayFromTheirEdges) {
+  {
+    SCOPED_TRACE("a spark is a white blob with no visible square around it");
+    const auto spark = Decode("Lump.tga");
+    for (int i = 0; i < spark->width; ++i) {
+      EXPECT_EQ(AlphaFromTop(*spark, i, 0), 0);
+      EXPECT_EQ(AlphaFromTop(*spark, 0, i), 0);
+    }
+    EXPECT_GT(AlphaFromTop(*spark, spark->width / 2, spark->height / 2), 200);
+    EXPECT_EQ(spark->pixels[0], 255) << "white, so the explosion's colour tints it";
+  }
+  {
+    SCOPED_TRACE("arrow frames do not bleed into each other when filtered");
+    for (const char* name : {"LeftArrow.Tga", "RightArrow.Tga"}) {
+      SCOPED_TRACE(name);
+      const auto sheet = Decode(name);
+      int inkAtFrameEdges = 0;
+      for (int y = 0; y < sheet->height; ++y) {
+        for (int x = 0; x < sheet->width; ++x) {
+          const bool edge = x % 64 == 0 || x % 64 == 63 || y % 64 == 0 || y % 64 == 63;
+          inkAtFrameEdges += edge && AlphaFromTop(*sheet, x, y) > 8;
+        }
+      }
+      EXPECT_EQ(inkAtFrameEdges, 0);
+    }
+  }
+  {
+    SCOPED_TRACE("the game puts the mouse point at the cursor picture's top-left corner");
+    const auto cursor = Decode("Cursor.Tga");
+    EXPECT_GT(AlphaFromTop(*cursor, 4, 4), 200) << "the tip";
+    EXPECT_EQ(AlphaFromTop(*cursor, cursor->width - 2, 2), 0);
+    EXPECT_EQ(AlphaFromTop(*cursor, 2, cursor->height - 2), 0);
+  }
+}
+
 // What the game does on its first load of the font: the advance of a cell is
 // one past its rightmost column with any alpha, or 12 when it has no ink.
 class MeasuredFont {

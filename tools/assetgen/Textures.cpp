@@ -8,8 +8,8 @@
 
 namespace {
 
-// Soft gradients and a few hard edges: this keeps the lettering clean while
-// the four backgrounds stay around a hundred kilobytes each.
+// High enough that the title's edges stay clean; the soft skies still come
+// out at a few dozen kilobytes each.
 constexpr int kJpegQuality = 90;
 
 }  // namespace
