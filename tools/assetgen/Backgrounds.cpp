@@ -158,7 +158,7 @@ RgbaImage MakeMenu() {
                               .haze = 0.12f,
                               .seed = 101});
   // The title takes the upper right, which the menu's buttons leave free.
-  DrawTower(image, {700, 600}, 170, 6, 52, 0.16f);
+  DrawTower(image, {655, 600}, 170, 6, 52, 0.16f);
   const TextRaster bold(112, TextRaster::Weight::Bold);
   const RgbaImage title = GoldLettering(bold, "Tornet 3D", 12, 0.55f);
   DrawOnScreen(image, title, {655.0f - title.Width() / 2.0f, 215.0f - title.Height() / 2.0f});
