@@ -90,12 +90,18 @@ TrackerSong LefolyTune() {
   BassLine(score, last, kLow, kBass, ParseProgression("Am"), 33, "R...............", 58);
   score.Note(last, kDrums, 72, kKick, 44);
   score.Line(row, kLead, 2, kFlute, "C5 . . . B4 . A4 . | A4 . . . C5 . . . | B4 . . . G#4 . . . | A4", 44);
-  for (int fade = last + 4; fade < last + kBar; fade += 2) {
+  // Half a bar more than the music, so the strings ring out before the song stops.
+  const int end = last + kBar + 8;
+  for (int fade = last + 4; fade < end; fade += 2) {
     score.Effect(fade, kLead, TrackerEffect::kVolumeSlide, -1);
+  }
+  for (int fade = last + 8; fade < end; ++fade) {
+    score.Effect(fade, kChords, TrackerEffect::kVolumeSlide, -1);
+    score.Effect(fade, kLow, TrackerEffect::kVolumeSlide, -1);
   }
 
   score.Effect(0, kLead, TrackerEffect::kSpeed, 6);
   score.Effect(0, kDrums, TrackerEffect::kTempo, 96);
-  score.Fill(song, last + kBar);
+  score.Fill(song, end);
   return song;
 }

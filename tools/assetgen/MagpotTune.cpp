@@ -98,13 +98,15 @@ TrackerSong MagpotTune() {
   score.Note(last, kDrums, 72, kKick, 64);
   score.Note(last, kLow, 28, kBass, 50);
   score.Note(last, kChords, 64, kPluck, 40);
-  for (int fade = last + 1; fade < last + kBar; ++fade) {
+  const int end = last + kBar + 8;
+  for (int fade = last + 1; fade < end; ++fade) {
     score.Effect(fade, kLow, TrackerEffect::kVolumeSlide, -2);
+    score.Effect(fade, kChords, TrackerEffect::kVolumeSlide, -1);
     score.Effect(fade, kMelody, TrackerEffect::kVolumeSlide, -1);
   }
 
   score.Effect(0, kChords, TrackerEffect::kSpeed, 6);
   score.Effect(0, kMelody, TrackerEffect::kTempo, 140);
-  score.Fill(song, last + kBar);
+  score.Fill(song, end);
   return song;
 }

@@ -96,11 +96,18 @@ TrackerSong MenuTune() {
   Play(score, row, close, true, true, false);
   const int last = row + 3 * kBar;
   BrokenChords(score, last, kChords, kHarp, ParseProgression("D"), 62, "0123....", 2, 36);
-  for (int fade = last + 4; fade < last + kBar; fade += 2) {
+  // Half a bar of tail, so the harp and the chime ring out rather than stop.
+  const int end = last + kBar + 8;
+  for (int fade = last + 4; fade < end; fade += 2) {
     for (int channel : {kPadLow, kPadMiddle, kPadHigh}) {
       score.Effect(fade, channel, TrackerEffect::kVolumeSlide, -1);
     }
   }
-  score.Fill(song, last + kBar);
+  for (int fade = last + 8; fade < end; ++fade) {
+    for (int channel : {kLow, kChords, kMelody}) {
+      score.Effect(fade, channel, TrackerEffect::kVolumeSlide, -1);
+    }
+  }
+  score.Fill(song, end);
   return song;
 }

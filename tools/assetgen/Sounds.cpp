@@ -27,7 +27,8 @@ Samples Bell(double frequency, double seconds, double tau) {
   Samples out(At(seconds));
   for (std::size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kR;
-    const double index = 2.2 * std::exp(-t / (tau * 0.3));
+    // A gentle index: the sidebands of high notes would otherwise reach past hearing and fold back.
+    const double index = 1.4 * std::exp(-t / (tau * 0.3));
     const double modulator = std::sin(2.0 * kPi * frequency * 3.5 * t);
     out[i] = static_cast<float>(std::sin(2.0 * kPi * frequency * t + index * modulator) * std::exp(-t / tau));
   }
@@ -246,7 +247,8 @@ Samples Alarm() {
     MixInto(out, tone, At(0.25 * beep), 1.0f);
   }
   FadeEdges(out, kR, 0.001, 0.005);
-  ScaleToPeak(out, 0.7f);
+  // A steady tone is louder than its peak suggests, so it peaks lower than the rest.
+  ScaleToPeak(out, 0.55f);
   return out;
 }
 
@@ -298,6 +300,7 @@ Samples FallDown() {
     OnePoleLowPass(dust, kR, 1500.0);
     ExponentialDecay(dust, kR, 0.02);
     MixInto(thud, dust, 0, 0.5f);
+    FadeEdges(thud, kR, 0.002, 0.02);
     MixInto(out, thud, At(0.28 + 0.11 * landing), 1.0f - 0.25f * static_cast<float>(landing));
   }
   FadeEdges(out, kR, 0.003, 0.08);
