@@ -129,12 +129,13 @@ TEST(Textures, BackgroundsLeaveWhiteAndYellowTextReadable) {
     SCOPED_TRACE(name);
     const auto image = Decode(name);
     ASSERT_TRUE(image);
-    // The menu's title fills part of its upper half, where no text goes.
-    // Lone stars are allowed: what counts is the light over a letter's area.
-    const int firstRow = std::string(name) == "Menu.jpg" ? image->height / 2 : 0;
+    // The menu's title fills part of its upper half, where no text goes; rows
+    // are stored from the bottom up. Lone stars are allowed: what counts is
+    // the light over a letter's area.
+    const int rows = std::string(name) == "Menu.jpg" ? image->height / 2 : image->height;
     constexpr int kBlock = 8;
     double brightest = 0.0;
-    for (int by = firstRow; by + kBlock <= image->height; by += kBlock) {
+    for (int by = 0; by + kBlock <= rows; by += kBlock) {
       for (int bx = 0; bx + kBlock <= image->width; bx += kBlock) {
         double sum = 0.0;
         for (int y = by; y < by + kBlock; ++y) {
