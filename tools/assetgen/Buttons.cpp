@@ -181,7 +181,7 @@ AsvmFile SkinModel() {
     }
     if (highlighted) {
       const float back = 2.0f * spacing;
-      AddRoundedBox(mesh, RoundedBox{{back, back, 0.3f}, 0.5f, {1, 1, 1}, 2}, Moved({0, 0, 0.6f}),
+      AddRoundedBox(mesh, RoundedBox{{back, back, 0.3f}, 0.25f, {1, 1, 1}, 2}, Moved({0, 0, 0.6f}),
                     FrontMap(-back, back, -back, back, SkinAtlas::TextureRect(SkinAtlas::kMarker)));
     }
   }

@@ -370,11 +370,34 @@ void Caption(RgbaImage& sheet, const TextRaster& raster, const Tile& tile) {
   raster.Draw(sheet, tile.x + 3, top + kCaption - 5, text, {235, 235, 235, 255});
 }
 
+// The game's settings file, archive and model detail are borrowed while the
+// sheet is drawn and given back afterwards, whatever happens.
+class BorrowedGameState {
+ public:
+  // Nothing the sheet does may write the settings file where it runs, so the
+  // settings go to `settingsFile` before anything reads them.
+  explicit BorrowedGameState(const fs::path& settingsFile) : settings_(OConfig::Instance().fileName) {
+    OConfig::Instance().fileName = settingsFile.string();
+    detail_ = OModelManager::Instance().Detail();
+  }
+  ~BorrowedGameState() {
+    OResourceArchive::Instance() = OResourceArchive();
+    OModelManager::Instance().SetDetail(detail_);
+    OConfig::Instance().fileName = settings_;
+  }
+  BorrowedGameState(const BorrowedGameState&) = delete;
+  BorrowedGameState& operator=(const BorrowedGameState&) = delete;
+
+ private:
+  std::string settings_;
+  std::int32_t detail_ = 0;
+};
+
 }  // namespace
 
 void MakeContactSheet(const std::string& pngPath) {
   ScratchFolder scratch;
-  OConfig::Instance().fileName = (scratch.Path() / "Config.Cfg").string();
+  const BorrowedGameState borrowed(scratch.Path() / "Config.Cfg");
   AssetSink sink(scratch.Path() / "generated");
   WriteTextures(sink);
   WriteModels(sink);
@@ -486,5 +509,4 @@ void MakeContactSheet(const std::string& pngPath) {
   if (!file) {
     throw std::runtime_error("can't write " + pngPath);
   }
-  OResourceArchive::Instance() = OResourceArchive();
 }

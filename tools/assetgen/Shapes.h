@@ -21,7 +21,7 @@ TexMap SpotMap(const Vec2& texCoord);
 
 struct RoundedBox {
   Vec3 half;                // half sizes along x, y, z
-  float radius;             // of the rounded edges and corners
+  float radius;             // of the rounded edges and corners, at most the smallest half size
   std::array<int, 3> flat;  // segments across the flat part of each axis
   int round;                // segments across each quarter of an edge's rounding
 };
