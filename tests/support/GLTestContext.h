@@ -1,37 +1,12 @@
-// A real OpenGL compatibility context for tests, with no display: EGL on
-// Mesa's surfaceless platform, drawing into a pbuffer that tests read back.
+// The headless GL context as tests use it: a fixture that gives each test a
+// fresh context and stops the test when none can be made.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
-#include <memory>
+#include "platform/HeadlessGLContext.h"
 
-class GLTestContext {
- public:
-  GLTestContext(int width, int height);
-  ~GLTestContext();
-  GLTestContext(const GLTestContext&) = delete;
-  GLTestContext& operator=(const GLTestContext&) = delete;
-
-  // False when no context could be made; the reason is in Error().
-  bool Ok() const { return ok_; }
-  const char* Error() const { return error_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-
-  // The RGBA pixel at (x, y), counted from the bottom left as OpenGL does.
-  std::array<std::uint8_t, 4> PixelAt(int x, int y) const;
-
- private:
-  struct Egl;
-  std::unique_ptr<Egl> egl_;
-  bool ok_ = false;
-  const char* error_ = "";
-  int width_;
-  int height_;
-};
+using GLTestContext = platform::HeadlessGLContext;
 
 // Base of tests that draw: each test gets a fresh 64 x 64 context.
 class GLTest : public ::testing::Test {

@@ -1,10 +1,12 @@
-#include "support/GLTestContext.h"
+#include "platform/HeadlessGLContext.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
 
-struct GLTestContext::Egl {
+namespace platform {
+
+struct HeadlessGLContext::Egl {
   EGLDisplay display = EGL_NO_DISPLAY;
   EGLSurface surface = EGL_NO_SURFACE;
   EGLContext context = EGL_NO_CONTEXT;
@@ -12,7 +14,7 @@ struct GLTestContext::Egl {
 
 namespace {
 
-// One display for the whole test process, never terminated: terminating it
+// One display for the whole process, never terminated: terminating it
 // unloads Mesa's driver, and the driver's own allocations then show up as
 // leaks of an unknown module.
 EGLDisplay SurfacelessDisplay() {
@@ -30,7 +32,7 @@ EGLDisplay SurfacelessDisplay() {
 
 }  // namespace
 
-GLTestContext::GLTestContext(int width, int height)
+HeadlessGLContext::HeadlessGLContext(int width, int height)
     : egl_(std::make_unique<Egl>()), width_(width), height_(height) {
   egl_->display = SurfacelessDisplay();
   if (egl_->display == EGL_NO_DISPLAY) {
@@ -76,7 +78,7 @@ GLTestContext::GLTestContext(int width, int height)
   ok_ = true;
 }
 
-GLTestContext::~GLTestContext() {
+HeadlessGLContext::~HeadlessGLContext() {
   if (egl_->display == EGL_NO_DISPLAY) {
     return;
   }
@@ -89,9 +91,19 @@ GLTestContext::~GLTestContext() {
   }
 }
 
-std::array<std::uint8_t, 4> GLTestContext::PixelAt(int x, int y) const {
+std::array<std::uint8_t, 4> HeadlessGLContext::PixelAt(int x, int y) const {
   std::array<std::uint8_t, 4> pixel{};
   glFinish();
   glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
   return pixel;
 }
+
+std::vector<std::uint8_t> HeadlessGLContext::ReadPixels() const {
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width_) * height_ * 4);
+  glFinish();
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  return pixels;
+}
+
+}  // namespace platform
