@@ -89,7 +89,7 @@ std::vector<std::uint8_t> RgbaImage::ToJpeg(int quality) const {
 
   std::vector<JSAMPLE> row(static_cast<std::size_t>(width_) * 3);
   while (compressor.next_scanline < compressor.image_height) {
-    const int y = static_cast<int>(compressor.next_scanline);
+    const int y = height_ - 1 - static_cast<int>(compressor.next_scanline);
     for (int x = 0; x < width_; ++x) {
       for (int channel = 0; channel < 3; ++channel) {
         row[static_cast<std::size_t>(x) * 3 + channel] = At(x, y)[channel];

@@ -26,8 +26,10 @@ class RgbaImage {
   // An uncompressed TGA, 32 bits with alpha or 24 without. Its rows run bottom
   // to top, so the game's texture coordinate t = 0 is the picture's bottom edge.
   std::vector<std::uint8_t> ToTga(bool withAlpha) const;
-  // A baseline JPEG of the colour channels. Its rows run top to bottom, so in
-  // the game t = 0 is the picture's top edge.
+  // A baseline JPEG of the colour channels. The game uploads a JPEG's rows in
+  // file order and draws its pictures with t = 0 at the bottom, so the rows
+  // are stored bottom to top: the picture stands upright on screen (and
+  // upside down in an ordinary viewer).
   std::vector<std::uint8_t> ToJpeg(int quality) const;
 
  private:
