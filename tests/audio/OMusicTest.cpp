@@ -1,25 +1,22 @@
 // Music as it leaves the mixer: a module plays, pauses and resumes where it
 // was, a list comes back to its saved place, and the end of a module is
 // noticed so the next one can start.
-#include "audio/OMusic.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "AudioOutput.h"
 #include "assetgen/ModFile.h"
+#include "audio/OMusic.h"
 #include "audio/OMusicList.h"
 
 namespace {
 
-// A module whose every order holds one long note at its own loudness:
+// A module whose every order holds one note at its own loudness:
 // order k at (k + 1) sixteenths of full volume, so the level heard tells
 // which order is playing. Each order lasts `rowsPerOrder` rows of 60 ms.
 std::vector<std::uint8_t> LevelsModule(int orders, int rowsPerOrder) {
   TrackerSong song;
-  song.speed = 3;
-  song.tempo = 125;
   TrackerSample tone;
   tone.rate = kModSampleRate;
   tone.rootNote = 60;
@@ -34,7 +31,16 @@ std::vector<std::uint8_t> LevelsModule(int orders, int rowsPerOrder) {
     TrackerPattern pattern;
     pattern.rows = rowsPerOrder;
     pattern.cells.resize(static_cast<std::size_t>(rowsPerOrder) * song.channels);
-    pattern.cells[0] = TrackerCell{60, 1, 16 * (order + 1), TrackerEffect::kNone, 0};
+    // The note starts again on every row, so a module picked up halfway sounds at once.
+    for (int row = 0; row < rowsPerOrder; ++row) {
+      pattern.cells[static_cast<std::size_t>(row) * song.channels] =
+          TrackerCell{60, 1, 16 * (order + 1), TrackerEffect::kNone, 0};
+    }
+    // A module keeps its speed in its notes: 3 ticks of 20 ms make a 60 ms row.
+    pattern.cells[1] = TrackerCell{TrackerCell::kNoNote, 0, -1, TrackerEffect::kSpeed, 3};
+    // Short patterns end early with a break to the next order.
+    pattern.cells[static_cast<std::size_t>(rowsPerOrder - 1) * song.channels + 1] =
+        TrackerCell{TrackerCell::kNoNote, 0, -1, TrackerEffect::kPatternBreak, 0};
     song.patterns.push_back(pattern);
     song.orders.push_back(order);
   }
