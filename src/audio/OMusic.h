@@ -1,0 +1,56 @@
+// The music player: plays the current list's module through libopenmpt into
+// the sound device, once through, and raises a flag when it ends so that the
+// next frame moves on to the next module.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+struct openmpt_module;
+class OMusicList;
+
+class OMusic {
+ public:
+  OMusic() = default;
+  ~OMusic();
+  OMusic(const OMusic&) = delete;
+  OMusic& operator=(const OMusic&) = delete;
+
+  // Opens the sound device and starts rendering; false without a device, and
+  // the game then runs without music.
+  bool Init();
+  // Plays the current list's module, from the list's saved position.
+  void Start();
+  // The current list's next module, from its beginning.
+  void Next();
+  void Pause();
+  void Resume();
+  void Stop();
+  // Remembers in the current list where its module now is.
+  void SavePosition();
+  // 0..100.
+  void SetVolume(int volume);
+  int GetVolume() const { return volume_.load(); }
+  // Ends the music for good: the module is freed and the device left alone.
+  void Free();
+
+  // Set on the sound thread when a module has played to its end; cleared when one starts.
+  static bool ModuleEnded() { return moduleEnded_.load(); }
+
+  // The playback position: order in the high 16 bits, row in the low; 0 is the beginning.
+  static std::uint32_t PackPosition(std::int32_t order, std::int32_t row);
+
+  bool playing = false;
+  bool initialised = false;
+  OMusicList* currentList = nullptr;
+
+ private:
+  static void Render(void* user, std::int16_t* frames, int frameCount);
+  void DestroyModule();
+
+  // Read and written under the audio lock only.
+  openmpt_module* module_ = nullptr;
+  bool rendering_ = false;
+  std::atomic<int> volume_{100};
+  static std::atomic<bool> moduleEnded_;
+};
