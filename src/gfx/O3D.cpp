@@ -68,6 +68,17 @@ bool ToLocal(const std::array<float, 16>& m, const Vec3& point, Vec3& local) {
   return true;
 }
 
+// Turns axis `first` toward axis `second` by the angle, in their plane:
+// first' = cos first + sin second, second' = -sin first + cos second.
+void TurnAxesInTheirPlane(float* transform, int first, int second, float angle) {
+  const float c = std::cos(angle);
+  const float s = std::sin(angle);
+  const Vec3 a = Column(transform, first);
+  const Vec3 b = Column(transform, second);
+  SetColumn(transform, first, Add(Scale(a, c), Scale(b, s)));
+  SetColumn(transform, second, Add(Scale(a, -s), Scale(b, c)));
+}
+
 }  // namespace
 
 O3D::O3D() : transform{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1} {}
@@ -109,23 +120,9 @@ void O3D::Draw() {
 
 void O3D::SetParent(O3D* newParent) { parent = newParent; }
 
-void O3D::RotateLocalX(float angle) {
-  const float c = std::cos(angle);
-  const float s = std::sin(angle);
-  const Vec3 y = Column(transform, 1);
-  const Vec3 z = Column(transform, 2);
-  SetColumn(transform, 1, Add(Scale(y, c), Scale(z, s)));
-  SetColumn(transform, 2, Add(Scale(y, -s), Scale(z, c)));
-}
+void O3D::RotateLocalX(float angle) { TurnAxesInTheirPlane(transform, 1, 2, angle); }
 
-void O3D::RotateLocalZ(float angle) {
-  const float c = std::cos(angle);
-  const float s = std::sin(angle);
-  const Vec3 x = Column(transform, 0);
-  const Vec3 y = Column(transform, 1);
-  SetColumn(transform, 0, Add(Scale(x, c), Scale(y, s)));
-  SetColumn(transform, 1, Add(Scale(x, -s), Scale(y, c)));
-}
+void O3D::RotateLocalZ(float angle) { TurnAxesInTheirPlane(transform, 0, 1, angle); }
 
 void O3D::RotateWorldZ(float angle) {
   const float c = std::cos(angle);
