@@ -40,20 +40,28 @@ TEST(BoardGeometryTest, TheOffsetShiftsStorageAgainstColumns) {
 TEST(BoardGeometryTest, GroupsReachAcrossTheSeamButNotFromTopToBottom) {
   {
     SCOPED_TRACE("columns 0 and 19 touch");
-    BoardHarness game({"Y . . . . . . . . . . . . . . . . . . Y"});
+    BoardHarness game({
+        "Y . . . . . . . . . . . . . . . . . . Y",
+    });
     game.PointAt(0, 0);
     EXPECT_EQ(GroupTable::Instance().Size(0), 2u);
   }
   {
     SCOPED_TRACE("the same holds on a turned ring");
-    BoardHarness game({"Y . . . . . . . . . . . . . . . . . . Y"});
+    BoardHarness game({
+        "Y . . . . . . . . . . . . . . . . . . Y",
+    });
     game.Board().RingAt(0).SetOffset(7);
     game.PointAt(0, 19);
     EXPECT_EQ(GroupTable::Instance().Size(0), 2u);
   }
   {
     SCOPED_TRACE("top and bottom rings do not wrap");
-    BoardHarness game({"Y . .", ". . .", "Y . ."});
+    BoardHarness game({
+        "Y . .",
+        ". . .",
+        "Y . .",
+    });
     game.PointAt(0, 0);
     EXPECT_EQ(GroupTable::Instance().Size(0), 1u);
   }
