@@ -427,29 +427,56 @@ bool BlockManager::IsGameOver() {
     }
   }
   if (board_->RingCount() > 1 && !board_->RingAt(1).IsEmpty()) {
-    return false;  // turning a ring can still bring colours together
+    // Turning a ring can still bring colours together, unless the second ring
+    // lies on a full bottom ring with nothing above: then nothing can fall any
+    // more, and trying every turn of the second ring against the bottom one
+    // tells whether a group can ever form. Without this a game could go on for ever.
+    if (board_->RingCount() > 2 && !board_->RingAt(2).IsEmpty()) {
+      return false;
+    }
+    const Ring& bottom = board_->RingAt(0);
+    for (int column = 0; column < board_->CellsPerRing(); ++column) {
+      if (bottom.BlockAtColumn(column).colour == kEmpty) {
+        return false;
+      }
+    }
+    Ring& second = board_->RingAt(1);
+    const int offset = second.Offset();
+    bool possible = false;
+    for (int turn = 0; turn < board_->CellsPerRing() && !possible; ++turn) {
+      second.SetOffset(offset + turn);
+      possible = HasGroupInLowRings(2);
+    }
+    second.SetOffset(offset);
+    return !possible;
   }
 
   // Only the bottom ring holds blocks, and turning it changes none of its groups.
+  return !HasGroupInLowRings(1);
+}
+
+bool BlockManager::HasGroupInLowRings(int rings) {
   ClearVisited();
   GroupTable& table = GroupTable::Instance();
   table.Clear();
   groupCount_ = 0;
-  Ring& bottom = board_->RingAt(0);
-  const auto bottomSlot = static_cast<std::uint16_t>(Cylinder::SlotOfPosition(0, board_->RingCount()));
-  for (int column = 0; column < board_->CellsPerRing(); ++column) {
-    const std::uint16_t cell = bottom.IndexOfColumn(column);
-    Block& block = bottom.BlockAt(cell);
-    if (block.Collect(bottomSlot, cell, block.colour, groupCount_, *board_)) {
-      ++groupCount_;
+  for (int position = 0; position < rings; ++position) {
+    Ring& ring = board_->RingAt(position);
+    const auto slot = static_cast<std::uint16_t>(Cylinder::SlotOfPosition(position, board_->RingCount()));
+    for (int column = 0; column < board_->CellsPerRing(); ++column) {
+      const std::uint16_t cell = ring.IndexOfColumn(column);
+      Block& block = ring.BlockAt(cell);
+      if (block.Collect(slot, cell, block.colour, groupCount_, *board_)) {
+        ++groupCount_;
+      }
     }
   }
   for (std::uint16_t group = 0; group < groupCount_; ++group) {
-    if (table.Size(group) >= minimum) {
-      return false;
+    if (table.Size(group) >= skill_->minimumGroup) {
+      return true;
     }
   }
-  return true;
+  return false;
 }
 
 bool BlockManager::AdvanceEndClock(std::uint32_t elapsed) {

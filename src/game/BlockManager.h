@@ -76,6 +76,8 @@ class BlockManager {
   void Remove(std::uint16_t minimumGroup);
   void AddScore(std::uint32_t blocks, std::uint16_t minimumGroup);
   void ClearVisited();
+  // Whether the bottom rings, as they stand, hold a group big enough to remove.
+  bool HasGroupInLowRings(int rings);
 
   std::uint32_t fallClock_ = 0;
   float fallOffset_ = 0.0f;

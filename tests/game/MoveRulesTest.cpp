@@ -184,6 +184,39 @@ TEST(MoveRulesTest, TheGameEndsWhenNoGroupCanEverBeRemoved) {
   }
 }
 
+TEST(MoveRulesTest, ASecondRingOnAFullBottomRingEndsTheGameWhenNoTurnCanHelp) {
+  BoardHarness::Options normal;
+  normal.skill = SkillRules::kNormal;
+  {
+    SCOPED_TRACE("no turn of the upper ring brings three of a colour together");
+    BoardHarness game(
+        {
+            "G . . G . G",
+            "R B R B R B",
+        },
+        normal);
+    game.PointAt(1, 0);
+    game.Click();
+    game.FinishMove();
+    EXPECT_EQ(game.Board().State(), BoardState::GameOver);
+    EXPECT_EQ(game.messages.texts[0].text, "Try again");
+  }
+  {
+    SCOPED_TRACE("turning the pair over the green below makes a group");
+    BoardHarness game(
+        {
+            "G G . . . . .",
+            "R B R B R B G",
+        },
+        normal);
+    game.PointAt(1, 0);
+    game.Click();
+    game.FinishMove();
+    EXPECT_EQ(game.Board().State(), BoardState::Idle);
+    EXPECT_EQ(game.Board().RingAt(1).Offset(), 0) << "trying the turns leaves the ring as it was";
+  }
+}
+
 TEST(MoveRulesTest, TheFinishedGameIsReportedAfterItsMessageWasShown) {
   BoardHarness game({
       "Y Y .",
