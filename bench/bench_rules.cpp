@@ -2,6 +2,7 @@
 // each board state, and a whole Remover game played by random clicks.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <random>
 
 #include "app/OConfig.h"
@@ -9,6 +10,7 @@
 #include "game/BlockRandom.h"
 #include "game/CellPicker.h"
 #include "game/Cylinder.h"
+#include "gfx/OModelManager.h"
 #include "ui/OEvent.h"
 
 namespace {
@@ -30,10 +32,23 @@ class FixedPointer : public CellPicker {
   int column = 0;
 };
 
+// Blocks are models, and the model cache reads the settings file when it starts:
+// point it at a scratch folder, and start it before the settings are changed here.
+void KeepSettingsAside() {
+  static const bool done = [] {
+    OConfig::Instance().fileName =
+        (std::filesystem::temp_directory_path() / "tornet_bench_rules" / "Data" / "Config.Cfg").string();
+    OModelManager::Instance();
+    return true;
+  }();
+  (void)done;
+}
+
 // A dealt Remover board of 10 rings of 20, already landed and waiting for the player.
 struct Game {
   explicit Game(std::uint32_t seed, std::int32_t skill = 0)
       : board(Cylinder::kRemoverId, 10, 20, 24.0f, 6.8f) {
+    KeepSettingsAside();
     OConfig::Instance().skill = skill;
     OConfig::Instance().showGroups = true;
     BlockRandom::Instance().Seed(seed);

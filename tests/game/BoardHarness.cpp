@@ -4,6 +4,7 @@
 
 #include "app/OConfig.h"
 #include "game/BlockRandom.h"
+#include "gfx/OModelManager.h"
 
 namespace {
 
@@ -80,6 +81,8 @@ BoardHarness::BoardHarness(int rings, int cells, Options options)
 BoardHarness::~BoardHarness() = default;
 
 void BoardHarness::Link(const Options& options) {
+  // The model cache reads the settings file when it starts; it must not undo the settings made here.
+  OModelManager::Instance();
   OConfig::Instance().skill = options.skill;
   OConfig::Instance().showGroups = options.showGroups;
   BlockRandom::Instance().Seed(options.seed);
