@@ -1,0 +1,197 @@
+// What the board rules cost: finding the group under the pointer, one frame in
+// each board state, and a whole Remover game played by random clicks.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "app/OConfig.h"
+#include "game/BlockManager.h"
+#include "game/BlockRandom.h"
+#include "game/CellPicker.h"
+#include "game/Cylinder.h"
+#include "gfx/OModelManager.h"
+#include "ui/OEvent.h"
+
+namespace {
+
+// The pointer stands over one cell, as the ray through it would find.
+class FixedPointer : public CellPicker {
+ public:
+  std::int16_t Pick(const Ring& ring, const OEvent& /*event*/) override {
+    if (board == nullptr || position < 0 ||
+        Cylinder::PositionOfSlot(board->SlotOf(ring), board->RingCount()) != position) {
+      return -1;
+    }
+    return static_cast<std::int16_t>(ring.IndexOfColumn(column));
+  }
+  int Direction(const Ring& /*ring*/, const OEvent& /*event*/) override { return 1; }
+
+  const Cylinder* board = nullptr;
+  int position = -1;
+  int column = 0;
+};
+
+// Blocks are models, and the model cache reads the settings file when it starts:
+// point it at a scratch folder, and start it before the settings are changed here.
+void KeepSettingsAside() {
+  static const bool done = [] {
+    OConfig::Instance().fileName =
+        (std::filesystem::temp_directory_path() / "tornet_bench_rules" / "Data" / "Config.Cfg").string();
+    OModelManager::Instance();
+    return true;
+  }();
+  (void)done;
+}
+
+// A dealt Remover board of 10 rings of 20, already landed and waiting for the player.
+struct Game {
+  explicit Game(std::uint32_t seed, std::int32_t skill = 0)
+      : board(Cylinder::kRemoverId, 10, 20, 24.0f, 6.8f) {
+    KeepSettingsAside();
+    OConfig::Instance().skill = skill;
+    OConfig::Instance().showGroups = true;
+    BlockRandom::Instance().Seed(seed);
+    pointer.board = &board;
+    board.SetPicker(&pointer);
+    board.SetManager(&manager);
+    manager.SetBoard(&board);
+    manager.Init(0);
+    board.Init();
+    board.SetState(BoardState::Idle);
+  }
+
+  void PointAt(int position, int column) {
+    pointer.position = position;
+    pointer.column = column;
+    const OEvent move = OEvent::Mouse(OEvent::kMouseMove, 0, 0, static_cast<std::uint16_t>(column), 0);
+    if (board.HitTest(move)) {
+      board.HandleEvent(move);
+    }
+  }
+
+  void Click() {
+    const OEvent press = OEvent::Mouse(OEvent::kButtonDown, OEvent::kLeft, 0, 0, 0);
+    if (board.HitTest(press)) {
+      board.HandleEvent(press);
+    }
+  }
+
+  Cylinder board;
+  BlockManager manager;
+  FixedPointer pointer;
+};
+
+void BM_RefreshHoverFullBoard(benchmark::State& state) {
+  Game game(42);
+  game.PointAt(4, 7);
+  for (auto _ : state) {
+    game.manager.RefreshHover();
+    benchmark::DoNotOptimize(game.manager.Removable());
+  }
+}
+BENCHMARK(BM_RefreshHoverFullBoard);
+
+void BM_FrameIdle(benchmark::State& state) {
+  Game game(42);
+  game.PointAt(4, 7);
+  for (auto _ : state) {
+    game.board.Update(16);
+  }
+}
+BENCHMARK(BM_FrameIdle);
+
+void BM_FrameIntro(benchmark::State& state) {
+  Game game(42);
+  game.board.RaiseRings();
+  game.board.SetState(BoardState::Intro);
+  for (auto _ : state) {
+    game.board.Update(1);
+    if (game.board.State() != BoardState::Intro) {
+      state.PauseTiming();
+      game.board.RaiseRings();
+      game.board.SetState(BoardState::Intro);
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_FrameIntro);
+
+void BM_FrameRotatingAll(benchmark::State& state) {
+  Game game(42);
+  game.board.RotateAll(1);
+  for (auto _ : state) {
+    game.board.Update(16);
+  }
+}
+BENCHMARK(BM_FrameRotatingAll);
+
+// A column with its bottom block gone: the frame walks every column and lowers the blocks above.
+void BM_FrameFalling(benchmark::State& state) {
+  Game game(42);
+  game.board.RingAt(0).BlockAtColumn(0).colour = kEmpty;
+  for (auto _ : state) {
+    game.board.SetState(BoardState::Falling);
+    game.board.Update(1);
+  }
+}
+BENCHMARK(BM_FrameFalling);
+
+// Once the gaps are closed this is the end of the move: the end-of-game test and a new hover.
+void BM_FrameShifting(benchmark::State& state) {
+  Game game(42);
+  game.PointAt(4, 7);
+  for (int position = 0; position < 10; ++position) {
+    game.board.RingAt(position).BlockAtColumn(5).colour = kEmpty;
+    game.board.RingAt(position).BlockAtColumn(12).colour = kEmpty;
+  }
+  for (auto _ : state) {
+    game.board.SetState(BoardState::Shifting);
+    game.board.Update(16);
+  }
+}
+BENCHMARK(BM_FrameShifting);
+
+void BM_FrameGameOver(benchmark::State& state) {
+  Game game(42);
+  game.board.SetState(BoardState::GameOver);
+  for (auto _ : state) {
+    game.board.Update(16);
+  }
+}
+BENCHMARK(BM_FrameGameOver);
+
+// Clicks on random blocks with 16 ms frames until the game is over.
+void BM_WholeRandomGame(benchmark::State& state) {
+  std::uint32_t seed = 1;
+  std::int64_t frames = 0;
+  for (auto _ : state) {
+    Game game(seed, static_cast<std::int32_t>(state.range(0)));
+    std::mt19937 random(seed++);
+    int moves = 0;
+    while (game.board.State() != BoardState::GameOver && moves++ < 5000) {
+      const int position = static_cast<int>(random() % 10);
+      const int column = static_cast<int>(random() % 20);
+      if (game.board.RingAt(position).BlockAtColumn(column).colour == kEmpty) {
+        continue;
+      }
+      game.PointAt(position, column);
+      if (random() % 8 == 0) {
+        game.board.RotateAll(1);
+        game.board.Update(16);
+        game.board.StopAll();
+      } else {
+        game.Click();
+      }
+      while (game.board.State() != BoardState::Idle && game.board.State() != BoardState::GameOver) {
+        game.board.Update(16);
+        ++frames;
+      }
+    }
+  }
+  state.counters["frames/game"] =
+      benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_WholeRandomGame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

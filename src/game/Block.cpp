@@ -1,0 +1,62 @@
+#include "game/Block.h"
+
+#include <utility>
+
+#include "game/Cylinder.h"
+#include "game/GroupTable.h"
+#include "game/Ring.h"
+
+Block::Block(std::string blockName, std::uint32_t clickSoundGroup)
+    : name(std::move(blockName)), soundGroup(clickSoundGroup) {}
+
+void Block::Update(std::uint32_t elapsed) {
+  if (state != BlockState::Vanishing) {
+    return;
+  }
+  clock += elapsed;
+  if (clock < kVanishTime) {
+    const float scale = 1.0f + static_cast<float>(clock) / kVanishTime;
+    SetScale(scale, scale, scale);
+    SetAlpha(2.0f - scale);
+  } else {
+    state = BlockState::Gone;
+    clock = 0;
+  }
+}
+
+namespace {
+
+void Enter(Cylinder& board, Ring& ring, int column, BlockColour groupColour, std::uint16_t group) {
+  const std::uint16_t cell = ring.IndexOfColumn(column);
+  Block& neighbour = ring.BlockAt(cell);
+  if (neighbour.colour != kEmpty && (neighbour.colour == groupColour || neighbour.colour == kGoody)) {
+    neighbour.Collect(board.SlotOf(ring), cell, groupColour, group, board);
+  }
+}
+
+}  // namespace
+
+bool Block::Collect(std::uint16_t slot, std::uint16_t cell, BlockColour groupColour, std::uint16_t group,
+                    Cylinder& board) {
+  if (colour == kEmpty || visited) {
+    return false;
+  }
+  visited = true;
+  GroupTable::Instance().Add(group, {slot, cell});
+
+  Ring& ring = board.RingInSlot(slot);
+  const int column = ring.ColumnOf(cell);
+  const int position = Cylinder::PositionOfSlot(slot, board.RingCount());
+  Enter(board, ring, column - 1, groupColour, group);
+  Enter(board, ring, column + 1, groupColour, group);
+  // The cylinder is closed around, not from top to bottom.
+  if (position < board.RingCount() - 1) {
+    Enter(board, board.RingAt(position + 1), column, groupColour, group);
+  }
+  if (position >= 1) {
+    Enter(board, board.RingAt(position - 1), column, groupColour, group);
+  }
+  return true;
+}
+
+std::unique_ptr<Block> Block::Clone() const { return std::make_unique<Block>(*this); }

@@ -1,0 +1,34 @@
+// A burst of coloured sparks where a block blew up: they fly apart, sag, grow
+// and fade out over half a second or so.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "game/BoardTypes.h"
+#include "game/ZtBaseBound.h"
+
+class Explosion : public ZtBaseBound {
+ public:
+  static constexpr std::uint32_t kMaxParticles = 128;
+
+  struct Particle {
+    std::array<float, 3> position;
+    std::array<float, 3> velocity;      // units per ms
+    std::array<float, 3> acceleration;  // units per ms per ms
+    std::array<float, 4> colour;        // red, green, blue, alpha
+    std::array<float, 4> colourChange;  // per ms
+    double life;                        // ms left
+    double size;
+    double sizeChange;  // per update, whatever its length
+  };
+
+  // Adds sparks in the tint of a block colour; there are never more than kMaxParticles.
+  void AddParticles(std::uint32_t added, BlockColour colour);
+  void Update(double elapsed) override;
+
+  const Particle& ParticleAt(std::uint32_t index) const { return particles_[index]; }
+
+ private:
+  std::array<Particle, kMaxParticles> particles_{};
+};

@@ -1,0 +1,5 @@
+#include "game/ZtBaseBound.h"
+
+void ZtBaseBound::Update(double /*elapsed*/) {}
+
+void ZtBaseBound::Draw() {}
