@@ -1,5 +1,7 @@
 #include "game/BlockPrototypes.h"
 
+#include "gfx/OModelData.h"
+
 namespace {
 
 constexpr const char* kModelNames[] = {"",         "yellow.Asvm", "green.Asvm",
@@ -21,6 +23,8 @@ BlockPrototypes::BlockPrototypes() {
 
 void BlockPrototypes::LoadModels() {
   for (std::size_t colour = kYellow; colour < templates_.size(); ++colour) {
+    // Blocks come in a high- and a low-detail version; the setting picks one.
+    templates_[colour]->Data().detailLevels = true;
     templates_[colour]->Load(kModelNames[colour]);
     templates_[colour]->ComputeBounds();
   }

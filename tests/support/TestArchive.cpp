@@ -1,5 +1,7 @@
 #include "support/TestArchive.h"
 
+#include <filesystem>
+
 #include "app/OResourceArchive.h"
 #include "ztrpack/ZtrWriter.h"
 
@@ -12,6 +14,17 @@ TestArchive::TestArchive(const Members& members) {
   WriteBytes(path, writer.Build());
   OResourceArchive::Instance() = OResourceArchive(path, [](const std::string&) {});
   OResourceArchive::Instance().Open();
+}
+
+TestArchive::Members TestArchive::MembersUnder(const std::string& folder) {
+  Members members;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) {
+      members.emplace_back(entry.path().lexically_relative(folder).generic_string(),
+                           ReadBytes(entry.path().string()));
+    }
+  }
+  return members;
 }
 
 TestArchive::~TestArchive() { OResourceArchive::Instance() = OResourceArchive(); }
