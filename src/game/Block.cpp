@@ -2,12 +2,34 @@
 
 #include <utility>
 
+#include "app/OConfig.h"
 #include "game/Cylinder.h"
 #include "game/GroupTable.h"
 #include "game/Ring.h"
+#include "gfx/OTextureManager.h"
 
 Block::Block(std::string blockName, std::uint32_t clickSoundGroup)
     : name(std::move(blockName)), soundGroup(clickSoundGroup) {}
+
+OTexture& Block::Skin() {
+  // The skin lets go of its image when the program ends; the cache must still be there.
+  OTextureManager::Instance();
+  static OTexture skin;
+  return skin;
+}
+
+void Block::LoadSkin() { Skin().Set(OConfig::Instance().skin); }
+
+void Block::Draw() {
+  Skin().Bind();
+  if (state != BlockState::Vanishing) {
+    OModel::Draw();
+    return;
+  }
+  glDepthMask(GL_FALSE);
+  OModel::Draw();
+  glDepthMask(GL_TRUE);
+}
 
 void Block::Update(std::uint32_t elapsed) {
   if (state != BlockState::Vanishing) {

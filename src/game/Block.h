@@ -9,6 +9,7 @@
 
 #include "game/BoardTypes.h"
 #include "gfx/OModel.h"
+#include "gfx/OTexture.h"
 
 class Cylinder;
 
@@ -21,6 +22,15 @@ class Block : public OModel {
   Block(const Block& other) = default;
   Block& operator=(const Block&) = delete;
 
+  // The picture every block and goody is cut from. One for the whole program,
+  // so that the options screen changes every board at once.
+  static OTexture& Skin();
+  // Loads the skin the settings name.
+  static void LoadSkin();
+
+  // A vanishing block is see-through, so it must not hide what is behind it
+  // from the depth buffer; blocks drawn after it still show through.
+  void Draw() override;
   // Runs the removal animation: the block doubles in size while it fades out.
   void Update(std::uint32_t elapsed) override;
   // One step of the group search from this cell. Goodies change how they join.

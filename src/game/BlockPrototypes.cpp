@@ -1,6 +1,7 @@
 #include "game/BlockPrototypes.h"
 
 #include "gfx/OModelData.h"
+#include "gfx/OModelManager.h"
 
 namespace {
 
@@ -15,6 +16,9 @@ BlockPrototypes& BlockPrototypes::Instance() {
 }
 
 BlockPrototypes::BlockPrototypes() {
+  // The templates give their geometry back to the model cache when the program
+  // ends, so the cache must be made first and destroyed last.
+  OModelManager::Instance();
   for (std::size_t colour = 0; colour < templates_.size(); ++colour) {
     templates_[colour] = std::make_unique<Block>();
     templates_[colour]->colour = static_cast<BlockColour>(colour);

@@ -1,6 +1,10 @@
 #include "game/Cylinder.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 #include "game/BlockManager.h"
 #include "game/BoardAudio.h"
@@ -89,6 +93,63 @@ void Cylinder::StopAll() {
       ring->SetTurnState(RingTurn::Stopping);
     }
   }
+}
+
+void Cylinder::Draw() {
+  glPushMatrix();
+  glMultMatrixf(transform);
+  glCullFace(GL_FRONT);
+  glEnable(GL_CULL_FACE);
+  for (const auto& ring : rings_) {
+    glPushMatrix();
+    glMultMatrixf(ring->transform);
+    for (std::uint32_t cell = 0; cell < ring->CellCount(); ++cell) {
+      Block& block = ring->BlockAt(static_cast<std::uint16_t>(cell));
+      if (block.state != BlockState::Gone) {
+        block.Draw();
+      }
+    }
+    glPopMatrix();
+  }
+  if (activeRing_ >= 0 && activeRing_ < static_cast<int>(rings_.size())) {
+    DrawCircles(*rings_[activeRing_]);
+  }
+  glDisable(GL_CULL_FACE);
+  glPopMatrix();
+}
+
+void Cylinder::DrawCircles(const Ring& ring) const {
+  // Nothing to frame on a ring without blocks.
+  if (ring.IsEmpty()) {
+    return;
+  }
+  constexpr int kPoints = 30;
+  const Block& first = ring.BlockAt(0);
+  const float reach = ring.Radius() + first.halfExtents[2];
+  const float height = first.halfExtents[1];
+  glPushMatrix();
+  glMultMatrixf(ring.transform);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glEnable(GL_LINE_SMOOTH);
+  glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glLineWidth(4.0f);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  for (const float z : {height, -height}) {
+    glBegin(GL_LINE_LOOP);
+    for (int k = 0; k < kPoints; ++k) {
+      const float angle = static_cast<float>(k) * 2.0f * std::numbers::pi_v<float> / kPoints;
+      glVertex3f(std::cos(angle) * reach, std::sin(angle) * reach, z);
+    }
+    glEnd();
+  }
+  glDisable(GL_LINE_SMOOTH);
+  glDisable(GL_BLEND);
+  glEnable(GL_LIGHTING);
+  glEnable(GL_TEXTURE_2D);
+  glPopMatrix();
 }
 
 bool Cylinder::HitTest(const OEvent& event) {

@@ -47,7 +47,10 @@ class Cylinder : public OControl, public O3D {
   static int PositionOfSlot(int slot, int ringCount);
 
   bool HandleEvent(const OEvent& event) override;
-  void Draw() override {}
+  // The rings centre out, then the circles round the ring under the pointer.
+  // The camera's view is mirrored, which turns the models' winding round: GL
+  // takes their outer faces for back faces, so the front ones are culled.
+  void Draw() override;
   bool HitTest(const OEvent& event) override;
   // Makes and deals the rings.
   bool Init() override;
@@ -89,6 +92,7 @@ class Cylinder : public OControl, public O3D {
   BoardButtons* Buttons() const;
 
  private:
+  void DrawCircles(const Ring& ring) const;
   void UpdateIntro(std::uint32_t elapsed);
   void UpdateRotatingAll(std::uint32_t elapsed);
 

@@ -1,5 +1,7 @@
 #include "game/EffectList.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 
 EffectList& EffectList::Instance() {
@@ -19,7 +21,11 @@ void EffectList::UpdateAll(double elapsed) {
 }
 
 void EffectList::DrawAll() {
+  // Sparks carry their own colours; the scene's light would only grey them.
+  glDisable(GL_LIGHTING);
   for (auto& effect : effects_) {
     effect->Draw();
   }
+  glEnable(GL_LIGHTING);
+  glEnable(GL_DEPTH_TEST);
 }

@@ -1,8 +1,12 @@
 #include "game/Explosion.h"
 
+#include <GL/gl.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+
+#include "app/OException.h"
 
 namespace {
 
@@ -74,4 +78,51 @@ void Explosion::Update(double elapsed) {
   if (count == 0) {
     alive = false;
   }
+}
+
+void Explosion::Draw() {
+  if (!textureTried_) {
+    textureTried_ = true;
+    try {
+      texture_.Set("Lump.tga");
+    } catch (const OFileNotFound&) {
+      // Plain squares are better than stopping the game over a missing spark.
+    }
+  }
+  float view[16];
+  glGetFloatv(GL_MODELVIEW_MATRIX, view);
+  const std::array<float, 3> right{view[0], view[4], view[8]};
+  const std::array<float, 3> up{view[1], view[5], view[9]};
+
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glDepthMask(GL_FALSE);
+  texture_.Bind();
+  for (std::uint32_t index = 0; index < count; ++index) {
+    const Particle& particle = particles_[index];
+    if (particle.life < 0.0) {
+      continue;
+    }
+    const float size = static_cast<float>(particle.size);
+    auto corner = [&](float r, float u) {
+      glVertex3f(particle.position[0] + (r * right[0] + u * up[0]) * size,
+                 particle.position[1] + (r * right[1] + u * up[1]) * size,
+                 particle.position[2] + (r * right[2] + u * up[2]) * size);
+    };
+    glColor4f(particle.colour[0], particle.colour[1], particle.colour[2], particle.colour[3]);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 1.0f);
+    corner(-1.0f, 1.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    corner(-1.0f, -1.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    corner(1.0f, 1.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    corner(1.0f, -1.0f);
+    glEnd();
+  }
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glDisable(GL_BLEND);
+  glDepthMask(GL_TRUE);
 }

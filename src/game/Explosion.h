@@ -7,6 +7,7 @@
 
 #include "game/BoardTypes.h"
 #include "game/ZtBaseBound.h"
+#include "gfx/OTexture.h"
 
 class Explosion : public ZtBaseBound {
  public:
@@ -26,9 +27,16 @@ class Explosion : public ZtBaseBound {
   // Adds sparks in the tint of a block colour; there are never more than kMaxParticles.
   void AddParticles(std::uint32_t added, BlockColour colour);
   void Update(double elapsed) override;
+  // Each spark is a square turned to the camera, whose right and up directions
+  // are read from the model-view matrix; so the caller must have the camera's
+  // view loaded and nothing else.
+  void Draw() override;
 
   const Particle& ParticleAt(std::uint32_t index) const { return particles_[index]; }
 
  private:
   std::array<Particle, kMaxParticles> particles_{};
+  // Loaded on the first draw, so that boards can blow up where nothing is drawn.
+  OTexture texture_;
+  bool textureTried_ = false;
 };

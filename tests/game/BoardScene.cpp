@@ -1,0 +1,68 @@
+#include "BoardScene.h"
+
+#include <GL/gl.h>
+
+#include <numbers>
+
+#include "assetgen/AssetSink.h"
+#include "assetgen/Models.h"
+#include "assetgen/Textures.h"
+#include "game/BlockPrototypes.h"
+#include "gfx/OLight.h"
+#include "gfx/OModelManager.h"
+
+BoardScene::BoardScene() : camera_(kWidth, kHeight, 65.0f, 1.0f, 300.0f), picker_(&camera_) {
+  AssetSink sink(assets_.Path());
+  WriteModels(sink);
+  WriteTextures(sink);
+  archive_ = std::make_unique<TestArchive>(TestArchive::MembersUnder(assets_ / "archive"));
+  // Other tests leave the detail where they like; the high-detail blocks are the ones with rounded edges.
+  OModelManager::Instance().SetDetail(OModelManager::kHighDetail);
+  BlockPrototypes::Instance().LoadModels();
+  camera_.transform[14] = -64.0f;
+  camera_.LookAt(0.0f, 0.0f, 0.0f);
+}
+
+BoardScene::~BoardScene() {
+  // The board's blocks hold the models; they go before the archive and the context.
+  harness_.reset();
+  Block::Skin().Clear();
+}
+
+BoardHarness& BoardScene::Deal(const std::vector<std::string>& picture) {
+  harness_.reset();
+  harness_ = std::make_unique<BoardHarness>(picture);
+  Cylinder& board = harness_->Board();
+  board.transform[14] = 30.0f;
+  board.RotateLocalX(-std::numbers::pi_v<float> / 2.0f);
+  board.SetPicker(&picker_);
+  return *harness_;
+}
+
+std::vector<std::string> BoardScene::FullBoard() {
+  constexpr const char* kLetters = "YGRB";
+  std::vector<std::string> picture;
+  for (int row = 0; row < 10; ++row) {
+    std::string line;
+    for (int column = 0; column < 20; ++column) {
+      line += kLetters[(column * 7 + row * 3 + column * row) % 4];
+    }
+    picture.push_back(line);
+  }
+  return picture;
+}
+
+OEvent BoardScene::Pointer(int x, int y) {
+  return OEvent::Mouse(OEvent::kMouseMove, 0, 0, static_cast<std::uint16_t>(x),
+                       static_cast<std::uint16_t>(y));
+}
+
+void BoardScene::BeginFrame(float red, float green, float blue) {
+  camera_.SetViewport(static_cast<float>(kWidth), static_cast<float>(kHeight));
+  OLight light(0);
+  light.Apply();
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_DEPTH_TEST);
+  glClearColor(red, green, blue, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
