@@ -120,9 +120,8 @@ bool Agrees(BoardScene& scene, const OEvent& pointer, const Answer& answer, cons
 }
 
 // Pointer positions where the pick and the picture disagree further than the slack from any edge.
-std::string Disagreements(BoardScene& scene, int& compared, int& overBlocks) {
+std::string Disagreements(BoardScene& scene, const std::vector<Cell>& seen, int& compared, int& overBlocks) {
   Cylinder& board = scene.Harness().Board();
-  const std::vector<Cell> seen = DrawCells(scene);
   std::ostringstream faults;
   int count = 0;
   for (int y = kBevelSlack; y < BoardScene::kHeight - kBevelSlack; y += kGridStep) {
@@ -164,13 +163,16 @@ class BoardPickTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(scene_.Context().Ok()) << scene_.Context().Error(); }
 
-  void ExpectPickMatchesPicture() {
+  // The picture, one cell per pixel, for checks of its own.
+  std::vector<Cell> ExpectPickMatchesPicture() {
     PaintBlocksFlat(scene_.Harness().Board());
+    const std::vector<Cell> seen = DrawCells(scene_);
     int compared = 0;
     int overBlocks = 0;
-    EXPECT_EQ(Disagreements(scene_, compared, overBlocks), "");
+    EXPECT_EQ(Disagreements(scene_, seen, compared, overBlocks), "");
     // A board that missed the window entirely would agree everywhere.
     EXPECT_GT(overBlocks, compared / 10);
+    return seen;
   }
 
   BoardScene scene_;
@@ -221,7 +223,12 @@ TEST_F(BoardPickTest, AVanishingBlockHidesNothing) {
       block.SetAlpha(1.0f);  // the first frame of its fade, so the picture shows it in its own colour
     }
   }
-  ExpectPickMatchesPicture();
+  const std::vector<Cell> seen = ExpectPickMatchesPicture();
+  // The middle ring's front block is the first one drawn; through its middle
+  // the ring's back block shows, since the fading block left no depth behind.
+  const Cylinder& shown = scene_.Harness().Board();
+  const int middle = BoardScene::kHeight / 2 * BoardScene::kWidth + BoardScene::kWidth / 2;
+  EXPECT_EQ(seen[middle], (Cell{shown.SlotOf(shown.RingAt(4)), 10}));
 }
 
 }  // namespace
