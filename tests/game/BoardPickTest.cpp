@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <numbers>
@@ -122,10 +123,32 @@ bool Agrees(BoardScene& scene, const OEvent& pointer, const Answer& answer, cons
 // Pointer positions where the pick and the picture disagree further than the slack from any edge.
 std::string Disagreements(BoardScene& scene, const std::vector<Cell>& seen, int& compared, int& overBlocks) {
   Cylinder& board = scene.Harness().Board();
+  // Away from the board the picture is empty and so is the pick; a margin
+  // round the drawn board is enough to see a pick that reaches too far.
+  constexpr int kMargin = 24;
+  int left = BoardScene::kWidth;
+  int right = 0;
+  int top = BoardScene::kHeight;
+  int bottom = 0;
+  for (int y = 0; y < BoardScene::kHeight; ++y) {
+    for (int x = 0; x < BoardScene::kWidth; ++x) {
+      if (seen[y * BoardScene::kWidth + x].slot >= 0) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+  }
+  left = std::max(kBevelSlack, left - kMargin);
+  right = std::min(BoardScene::kWidth - kBevelSlack - 1, right + kMargin);
+  top = std::max(kBevelSlack, top - kMargin);
+  bottom = std::min(BoardScene::kHeight - kBevelSlack - 1, bottom + kMargin);
+
   std::ostringstream faults;
   int count = 0;
-  for (int y = kBevelSlack; y < BoardScene::kHeight - kBevelSlack; y += kGridStep) {
-    for (int x = kBevelSlack; x < BoardScene::kWidth - kBevelSlack; x += kGridStep) {
+  for (int y = top; y <= bottom; y += kGridStep) {
+    for (int x = left; x <= right; x += kGridStep) {
       const OEvent pointer = BoardScene::Pointer(x, y);
       const Answer answer = Ask(board, pointer);
       ++compared;
@@ -171,7 +194,7 @@ class BoardPickTest : public ::testing::Test {
     int overBlocks = 0;
     EXPECT_EQ(Disagreements(scene_, seen, compared, overBlocks), "");
     // A board that missed the window entirely would agree everywhere.
-    EXPECT_GT(overBlocks, compared / 10);
+    EXPECT_GT(overBlocks, compared / 3);
     return seen;
   }
 

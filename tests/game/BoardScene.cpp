@@ -11,11 +11,24 @@
 #include "gfx/OLight.h"
 #include "gfx/OModelManager.h"
 
+namespace {
+
+// Making every texture takes a while, and more so under the sanitizers.
+const TestArchive::Members& GeneratedAssets() {
+  static const TestArchive::Members members = [] {
+    const TempFolder folder;
+    AssetSink sink(folder.Path());
+    WriteModels(sink);
+    WriteTextures(sink);
+    return TestArchive::MembersUnder(folder / "archive");
+  }();
+  return members;
+}
+
+}  // namespace
+
 BoardScene::BoardScene() : camera_(kWidth, kHeight, 65.0f, 1.0f, 300.0f), picker_(&camera_) {
-  AssetSink sink(assets_.Path());
-  WriteModels(sink);
-  WriteTextures(sink);
-  archive_ = std::make_unique<TestArchive>(TestArchive::MembersUnder(assets_ / "archive"));
+  archive_ = std::make_unique<TestArchive>(GeneratedAssets());
   // Other tests leave the detail where they like; the high-detail blocks are the ones with rounded edges.
   OModelManager::Instance().SetDetail(OModelManager::kHighDetail);
   BlockPrototypes::Instance().LoadModels();

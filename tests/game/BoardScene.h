@@ -19,7 +19,8 @@ class BoardScene {
   static constexpr int kWidth = 640;
   static constexpr int kHeight = 480;
 
-  // The generated assets, packed once per scene; the block templates load their models from them.
+  // The generated assets, made once for the whole test program and packed
+  // afresh for each scene; the block templates load their models from them.
   BoardScene();
   ~BoardScene();
   BoardScene(const BoardScene&) = delete;
@@ -42,7 +43,6 @@ class BoardScene {
 
  private:
   GLTestContext context_{kWidth, kHeight};
-  TempFolder assets_;
   std::unique_ptr<TestArchive> archive_;
   OCamera camera_;
   RayCellPicker picker_;
