@@ -1,5 +1,7 @@
 // What the board rules cost: finding the group under the pointer, one frame in
-// each board state, and a whole Remover game played by random clicks.
+// each board state, a whole Remover game played by random clicks, and the
+// Breakdown steps: a row pushed in, a frame with the supply ring filling, and
+// the biggest goody search.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -9,7 +11,11 @@
 #include "game/BlockManager.h"
 #include "game/BlockRandom.h"
 #include "game/CellPicker.h"
+#include "game/CollapseBlockManager.h"
+#include "game/CollapseCylinder.h"
 #include "game/Cylinder.h"
+#include "game/GoodyTemplates.h"
+#include "game/SupRing.h"
 #include "gfx/OModelManager.h"
 #include "ui/OEvent.h"
 
@@ -26,6 +32,7 @@ class FixedPointer : public CellPicker {
     return static_cast<std::int16_t>(ring.IndexOfColumn(column));
   }
   int Direction(const Ring& /*ring*/, const OEvent& /*event*/) override { return 1; }
+  std::int16_t FirstCellHit(const Ring& /*ring*/, const OEvent& /*event*/) override { return -1; }
 
   const Cylinder* board = nullptr;
   int position = -1;
@@ -193,5 +200,75 @@ void BM_WholeRandomGame(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WholeRandomGame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A Breakdown level after its intro, with the supply ring running.
+struct BreakdownGame {
+  BreakdownGame() : rules(1) {
+    KeepSettingsAside();
+    OConfig::Instance().skill = 0;
+    BlockRandom::Instance().Seed(42);
+    supply.Init();
+    board.SetPicker(&pointer);
+    pointer.board = &board;
+    rules.StartLevel(board, supply);
+    board.Init();
+    board.RaiseRings();
+    while (board.State() == BoardState::Intro) {
+      board.Update(16);
+    }
+  }
+
+  SupRing supply;
+  CollapseCylinder board;
+  CollapseBlockManager rules;
+  FixedPointer pointer;
+};
+
+// Four filled rings move up and a new one comes in; the board is emptied again every few rows.
+void BM_BreakdownPushRow(benchmark::State& state) {
+  BreakdownGame game;
+  int rows = 0;
+  for (auto _ : state) {
+    if (++rows % 5 == 0) {
+      state.PauseTiming();
+      for (int position = 0; position < 10; ++position) {
+        game.board.RingAt(position).Clear();
+      }
+      game.rules.Init(1);
+      state.ResumeTiming();
+    }
+    game.rules.PushRow();
+  }
+}
+BENCHMARK(BM_BreakdownPushRow);
+
+void BM_BreakdownFrameWithSupply(benchmark::State& state) {
+  BreakdownGame game;
+  for (auto _ : state) {
+    game.board.Update(16);
+    if (game.rules.RowsPushed() > 3) {
+      state.PauseTiming();
+      for (int position = 0; position < 10; ++position) {
+        game.board.RingAt(position).Clear();
+      }
+      game.rules.Init(1);
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_BreakdownFrameWithSupply);
+
+// A cluster bomb under the pointer searches every group of a full board.
+void BM_ClusterBombHover(benchmark::State& state) {
+  Game game(42);
+  Ring& ring = game.board.RingAt(4);
+  ring.ReplaceBlock(ring.IndexOfColumn(7), GoodyTemplates::Instance().Find("GroupDemolishBonus")->Clone());
+  game.PointAt(4, 7);
+  for (auto _ : state) {
+    game.manager.RefreshHover();
+    benchmark::DoNotOptimize(game.manager.Removable());
+  }
+}
+BENCHMARK(BM_ClusterBombHover);
 
 }  // namespace

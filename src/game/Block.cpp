@@ -51,7 +51,14 @@ namespace {
 void Enter(Cylinder& board, Ring& ring, int column, BlockColour groupColour, std::uint16_t group) {
   const std::uint16_t cell = ring.IndexOfColumn(column);
   Block& neighbour = ring.BlockAt(cell);
-  if (neighbour.colour != kEmpty && (neighbour.colour == groupColour || neighbour.colour == kGoody)) {
+  if (neighbour.colour == kEmpty || (neighbour.colour != groupColour && neighbour.colour != kGoody)) {
+    return;
+  }
+  // Goodies that touch each other join as one group of goodies; only the goody
+  // the player clicked sets off its pattern, so patterns never chain.
+  if (groupColour == kGoody) {
+    neighbour.Block::Collect(board.SlotOf(ring), cell, groupColour, group, board);
+  } else {
     neighbour.Collect(board.SlotOf(ring), cell, groupColour, group, board);
   }
 }

@@ -70,6 +70,9 @@ class BlockManager {
   bool Removable() const { return removable_; }
   bool GoodyClicked() const { return goodyClicked_; }
   std::uint16_t GroupCount() const { return groupCount_; }
+  // A goody's search that finds several groups numbers them itself and counts them here.
+  void CountExtraGroup() { ++groupCount_; }
+  bool LevelDone() const { return levelDone_; }
   const SkillRules& Skill() const { return *skill_; }
 
  protected:
@@ -78,6 +81,8 @@ class BlockManager {
   void ClearVisited();
   // Whether the bottom rings, as they stand, hold a group big enough to remove.
   bool HasGroupInLowRings(int rings);
+  TextList* FloatingTexts() const { return floatingTexts_; }
+  TextList* LongTexts() const { return longTexts_; }
 
   std::uint32_t fallClock_ = 0;
   float fallOffset_ = 0.0f;

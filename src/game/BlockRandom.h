@@ -17,8 +17,13 @@ class BlockRandom {
   std::uint32_t State() const { return state_; }
 
   BlockColour Next();
+  // One step of the same formula as a number in [0, 1).
+  double NextUnit();
 
  private:
+  // Advances the state and returns it with its top bit cleared.
+  std::uint32_t Step();
+
   std::uint32_t state_ = 0;
   std::uint16_t colours_ = 4;
 };

@@ -15,4 +15,6 @@ class CellPicker {
   virtual std::int16_t Pick(const Ring& ring, const OEvent& event) = 0;
   // +1 or -1: which way the ring turns when the right button goes down here.
   virtual int Direction(const Ring& ring, const OEvent& event) = 0;
+  // The supply ring's pick: the first cell hit in storage order, empty or not.
+  virtual std::int16_t FirstCellHit(const Ring& ring, const OEvent& event) = 0;
 };

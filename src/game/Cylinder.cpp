@@ -101,20 +101,24 @@ void Cylinder::Draw() {
   glCullFace(GL_FRONT);
   glEnable(GL_CULL_FACE);
   for (const auto& ring : rings_) {
-    glPushMatrix();
-    glMultMatrixf(ring->transform);
-    for (std::uint32_t cell = 0; cell < ring->CellCount(); ++cell) {
-      Block& block = ring->BlockAt(static_cast<std::uint16_t>(cell));
-      if (block.state != BlockState::Gone) {
-        block.Draw();
-      }
-    }
-    glPopMatrix();
+    DrawBlocks(*ring);
   }
   if (activeRing_ >= 0 && activeRing_ < static_cast<int>(rings_.size())) {
     DrawCircles(*rings_[activeRing_]);
   }
   glDisable(GL_CULL_FACE);
+  glPopMatrix();
+}
+
+void Cylinder::DrawBlocks(Ring& ring) {
+  glPushMatrix();
+  glMultMatrixf(ring.transform);
+  for (std::uint32_t cell = 0; cell < ring.CellCount(); ++cell) {
+    Block& block = ring.BlockAt(static_cast<std::uint16_t>(cell));
+    if (block.state != BlockState::Gone) {
+      block.Draw();
+    }
+  }
   glPopMatrix();
 }
 
@@ -238,11 +242,7 @@ void Cylinder::Update(std::uint32_t elapsed) {
   if (locked_) {
     return;
   }
-  for (auto& ring : rings_) {
-    for (std::uint32_t cell = 0; cell < ring->CellCount(); ++cell) {
-      ring->BlockAt(static_cast<std::uint16_t>(cell)).Update(elapsed);
-    }
-  }
+  UpdateBlocks(elapsed);
   // While all rings turn, each is turned once below; the active one must not get a second turn.
   if (activeRing_ != -1 && state_ != BoardState::RotatingAll) {
     rings_[activeRing_]->Update(elapsed);
@@ -275,6 +275,14 @@ void Cylinder::Update(std::uint32_t elapsed) {
       break;
     default:
       break;
+  }
+}
+
+void Cylinder::UpdateBlocks(std::uint32_t elapsed) {
+  for (auto& ring : rings_) {
+    for (std::uint32_t cell = 0; cell < ring->CellCount(); ++cell) {
+      ring->BlockAt(static_cast<std::uint16_t>(cell)).Update(elapsed);
+    }
   }
 }
 

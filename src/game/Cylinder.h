@@ -60,7 +60,7 @@ class Cylinder : public OControl, public O3D {
   virtual void Lock() { locked_ = true; }
   // Lifts every ring above its place for the intro.
   virtual void RaiseRings();
-  void StopAll();
+  virtual void StopAll();
 
   int RingCount() const { return ringCount_; }
   int CellsPerRing() const { return cells_; }
@@ -81,6 +81,7 @@ class Cylinder : public OControl, public O3D {
   // The ring under the pointer, which shows the arrow and takes the right button.
   int ActiveRing() const { return activeRing_; }
   const OEvent& LastEvent() const { return lastEvent_; }
+  void ForgetActiveRing() { activeRing_ = -1; }
 
   void SetManager(BlockManager* manager) { manager_ = manager; }
   BlockManager* Manager() const { return manager_; }
@@ -91,8 +92,13 @@ class Cylinder : public OControl, public O3D {
   ArrowList* Arrows() const;
   BoardButtons* Buttons() const;
 
- private:
+ protected:
+  // Under the board's transform, with front faces culled.
+  static void DrawBlocks(Ring& ring);
   void DrawCircles(const Ring& ring) const;
+  void UpdateBlocks(std::uint32_t elapsed);
+
+ private:
   void UpdateIntro(std::uint32_t elapsed);
   void UpdateRotatingAll(std::uint32_t elapsed);
 

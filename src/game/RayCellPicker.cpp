@@ -50,7 +50,7 @@ std::int16_t RayCellPicker::Pick(const Ring& ring, const OEvent& event) {
   return hovered;
 }
 
-std::int16_t RayCellPicker::FirstCellHit(const Ring& ring, const OEvent& event) const {
+std::int16_t RayCellPicker::FirstCellHit(const Ring& ring, const OEvent& event) {
   for (std::uint16_t cell = 0; cell < ring.CellCount(); ++cell) {
     if (Hits(ring.BlockAt(cell), event)) {
       return static_cast<std::int16_t>(cell);

@@ -21,9 +21,8 @@ class RayCellPicker : public CellPicker {
   // whatever lies behind it; an empty cell is remembered but does not stop the
   // walk, so a block behind an empty cell still wins.
   std::int16_t Pick(const Ring& ring, const OEvent& event) override;
-  // The supply ring's pick: the first cell hit in storage order, empty or not.
   // Whether the supply ring may be pointed at at all is the Breakdown rules' business.
-  std::int16_t FirstCellHit(const Ring& ring, const OEvent& event) const;
+  std::int16_t FirstCellHit(const Ring& ring, const OEvent& event) override;
   // The side of the ring's axis the pointer is on, as the camera sees it.
   int Direction(const Ring& ring, const OEvent& event) override;
 

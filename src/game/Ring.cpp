@@ -90,6 +90,16 @@ void Ring::ReplaceBlock(std::uint16_t cell, std::unique_ptr<Block> block) {
   blocks_[cell] = std::move(block);
 }
 
+void Ring::Burst(std::uint32_t elapsed) {
+  const float spread = 1.0f + static_cast<float>(elapsed) / radius_;
+  for (auto& block : blocks_) {
+    block->transform[12] *= spread;
+    block->transform[13] *= spread;
+    block->transform[14] = 0.0f;
+  }
+  radius_ += static_cast<float>(elapsed);
+}
+
 bool Ring::Pick(const OEvent& event, bool& overCell) {
   overCell = false;
   CellPicker* picker = board_ != nullptr ? board_->Picker() : nullptr;

@@ -55,6 +55,12 @@ class Ring : public OControl, public O3D {
   // Points the ring the right way and puts its arrow up, as when the pointer arrives on it.
   void ShowArrow(const OEvent& event);
 
+  // The supply ring outlives the boards of the levels it serves.
+  void SetBoard(Cylinder* board) { board_ = board; }
+  // One frame of the ring bursting when the game is lost: its blocks fly outward
+  // as the ring widens.
+  void Burst(std::uint32_t elapsed);
+
   std::uint32_t CellCount() const { return cells_; }
   float Radius() const { return radius_; }
   std::int16_t HoveredCell() const { return hovered_; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "BoardPicture.h"
 #include "app/OConfig.h"
 #include "game/BlockRandom.h"
 #include "gfx/OModelManager.h"
@@ -11,62 +12,13 @@ namespace {
 constexpr float kRadius = 24.0f;
 constexpr float kSpacing = 6.8f;
 
-std::string Letters(const std::string& row) {
-  std::string letters;
-  for (char letter : row) {
-    if (letter != ' ') {
-      letters += letter;
-    }
-  }
-  return letters;
-}
-
-int CellsOf(const std::vector<std::string>& picture) {
-  return picture.empty() ? 1 : static_cast<int>(Letters(picture.front()).size());
-}
-
-BlockColour ColourOf(char letter) {
-  switch (letter) {
-    case 'Y':
-      return kYellow;
-    case 'G':
-      return kGreen;
-    case 'R':
-      return kRed;
-    case 'B':
-      return kBlue;
-    case 'M':
-      return kMarker;
-    case '.':
-      return kEmpty;
-    default:
-      ADD_FAILURE() << "no colour is drawn as '" << letter << "'";
-      return kEmpty;
-  }
-}
-
-char LetterOf(BlockColour colour) {
-  constexpr const char* kLetters = ".YGRBM";
-  return colour <= kMarker ? kLetters[colour] : '*';
-}
-
 }  // namespace
 
 BoardHarness::BoardHarness(const std::vector<std::string>& picture, Options options)
     : board_(Cylinder::kRemoverId, static_cast<std::uint16_t>(picture.size()),
-             static_cast<std::uint16_t>(CellsOf(picture)), kRadius, kSpacing, options.timing) {
+             static_cast<std::uint16_t>(BoardPicture::CellsOf(picture)), kRadius, kSpacing, options.timing) {
   Link(options);
-  for (std::size_t row = 0; row < picture.size(); ++row) {
-    const std::string letters = Letters(picture[row]);
-    EXPECT_EQ(static_cast<int>(letters.size()), board_.CellsPerRing()) << "row " << row << " of the picture";
-    Ring& ring = board_.RingAt(static_cast<int>(picture.size() - 1 - row));
-    for (int column = 0; column < board_.CellsPerRing() && column < static_cast<int>(letters.size());
-         ++column) {
-      Block& block = ring.BlockAtColumn(column);
-      block.colour = ColourOf(letters[column]);
-      block.state = block.colour == kEmpty ? BlockState::Gone : BlockState::Resting;
-    }
-  }
+  BoardPicture::Paint(board_, picture);
   board_.SetState(BoardState::Idle);
   rotateButtonsEnabled = true;
 }
@@ -177,30 +129,10 @@ int BoardHarness::FinishMove(std::uint32_t elapsed) {
   return frames;
 }
 
-std::string BoardHarness::Picture() const {
-  std::string picture;
-  for (int position = board_.RingCount() - 1; position >= 0; --position) {
-    const Ring& ring = board_.RingAt(position);
-    for (int column = 0; column < board_.CellsPerRing(); ++column) {
-      picture += LetterOf(ring.BlockAtColumn(column).colour);
-      picture += column + 1 < board_.CellsPerRing() ? " " : "";
-    }
-    picture += position > 0 ? "\n" : "";
-  }
-  return picture;
-}
+std::string BoardHarness::Picture() const { return BoardPicture::Of(board_); }
 
 std::string BoardHarness::Tidy(const std::vector<std::string>& picture) {
-  std::string tidy;
-  for (std::size_t row = 0; row < picture.size(); ++row) {
-    const std::string letters = Letters(picture[row]);
-    for (std::size_t column = 0; column < letters.size(); ++column) {
-      tidy += letters[column];
-      tidy += column + 1 < letters.size() ? " " : "";
-    }
-    tidy += row + 1 < picture.size() ? "\n" : "";
-  }
-  return tidy;
+  return BoardPicture::Tidy(picture);
 }
 
 int BoardHarness::ColouredBlocks() const {

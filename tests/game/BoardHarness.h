@@ -3,9 +3,7 @@
 // given length, and pictures of the board to compare. It stands in for the
 // screen, so it also records what the rules ask of the screen.
 //
-// A picture has one row per ring, top ring first and bottom ring last, and one
-// letter per column: Y G R B for the colours, M a marker, . an empty cell.
-// Spaces are only for the eye.
+// Pictures are those of BoardPicture.h.
 #pragma once
 
 #include <array>
@@ -104,6 +102,7 @@ class BoardHarness : private CellPicker,
 
   std::int16_t Pick(const Ring& ring, const OEvent& event) override;
   int Direction(const Ring& ring, const OEvent& event) override;
+  std::int16_t FirstCellHit(const Ring& /*ring*/, const OEvent& /*event*/) override { return -1; }
   void PlaySound(std::uint32_t sound) override { sounds.push_back(sound); }
   void PlayGroup(std::uint32_t group) override { soundGroups.push_back(group); }
   void StopMusic() override { musicStopped = true; }
