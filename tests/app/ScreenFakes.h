@@ -1,8 +1,7 @@
-// Stand-ins that write down what a screen or the screen list asks of them, in
+// Controls, screens and an application that write what is asked of them into
 // one shared log, so tests can check the order of the calls.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,68 +9,50 @@
 #include "app/ORenderWindow.h"
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
-#include "ui/OControl.h"
-#include "ui/OEvent.h"
 
-using CallLog = std::vector<std::string>;
+using Log = std::vector<std::string>;
 
 // A control whose hit test and answer the test sets.
 class FakeControl : public OControl {
  public:
-  FakeControl(std::string name, bool canTakeFocus, CallLog& log)
+  FakeControl(std::string name, bool canTakeFocus, Log& log)
       : OControl(0, canTakeFocus), name_(std::move(name)), log_(log) {}
-  ~FakeControl() override { log_.push_back(name_ + " deleted"); }
 
   bool HandleEvent(const OEvent& event) override {
-    log_.push_back(name_ + " event " + std::to_string(event.type));
-    return consumes;
+    return Write("event " + std::to_string(event.type), consumes);
   }
-  void Draw() override { log_.push_back(name_ + " draw"); }
+  void Draw() override { Write("draw"); }
   bool HitTest(const OEvent& /*event*/) override { return hit; }
-  bool Init() override {
-    log_.push_back(name_ + " init");
-    return true;
-  }
-  void Highlight() override {
-    OControl::Highlight();
-    log_.push_back(name_ + " highlight");
-  }
-  void Unhighlight() override {
-    OControl::Unhighlight();
-    log_.push_back(name_ + " unhighlight");
-  }
+  bool Init() override { return Write("init"); }
+  void Highlight() override { OControl::Highlight(), Write("highlight"); }
+  void Unhighlight() override { OControl::Unhighlight(), Write("unhighlight"); }
 
   bool hit = false;
   bool consumes = false;
 
  private:
+  bool Write(const std::string& call, bool answer = true) {
+    log_.push_back(name_ + " " + call);
+    return answer;
+  }
   std::string name_;
-  CallLog& log_;
+  Log& log_;
 };
 
 class FakeScreen : public ORenderWindow {
  public:
-  FakeScreen(std::uint32_t identifier, CallLog& log) : ORenderWindow(identifier), log_(log) {}
-  ~FakeScreen() override { log_.push_back(Name() + " deleted"); }
+  FakeScreen(std::uint32_t identifier, Log& log) : ORenderWindow(identifier), log_(log) {}
+  ~FakeScreen() override { Write("deleted"); }
 
-  void OnShow() override {
-    ORenderWindow::OnShow();
-    log_.push_back(Name() + " show");
-  }
-  void OnHide() override {
-    ORenderWindow::OnHide();
-    log_.push_back(Name() + " hide");
-  }
-  bool CreateControls() override {
-    log_.push_back(Name() + " create");
-    return controlsMade;
-  }
+  void OnShow() override { ORenderWindow::OnShow(), Write("show"); }
+  void OnHide() override { ORenderWindow::OnHide(), Write("hide"); }
+  bool CreateControls() override { return Write("create"), controlsMade; }
 
   bool controlsMade = true;
 
  private:
-  std::string Name() const { return std::to_string(Identifier()); }
-  CallLog& log_;
+  void Write(const std::string& call) { log_.push_back(std::to_string(Identifier()) + " " + call); }
+  Log& log_;
 };
 
 class FakeHost : public OScreenHost {
@@ -82,12 +63,5 @@ class FakeHost : public OScreenHost {
   OScreenList screens{*this};
 };
 
-inline OEvent EventOf(std::uint32_t type, std::uint16_t key = 0) {
-  OEvent event;
-  event.type = type;
-  event.key = key;
-  return event;
-}
-
 // The log so far, leaving it empty for the next step.
-inline CallLog Take(CallLog& log) { return std::exchange(log, {}); }
+inline Log Take(Log& log) { return std::exchange(log, {}); }
