@@ -40,7 +40,9 @@ class ORenderWindow : public OCommandHandler {
   virtual bool HandleEvent(const OEvent& event);
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
-  // A texture from "Data/Textures/"; a missing file throws OFileNotFound.
+  // A texture from "Data/Textures/", shared with every screen that shows the
+  // same picture and remade with the other textures when the context is new.
+  // A missing file throws OFileNotFound.
   bool SetBackground(const std::string& name);
   // The screen owns its controls. A focusable control gets the next place in
   // the Tab order. Adding a registered control again changes nothing.

@@ -143,6 +143,10 @@ std::size_t OFont::CharIndexAt(std::string_view text, int x) const {
 }
 
 void OFont::CallLists(std::string_view text) const {
+  // Without lists of its own the font would call whatever lists hold those numbers.
+  if (listBase_ == 0) {
+    return;
+  }
   const std::string codes = Drawable(text);
   glListBase(listBase_ - kFirstCode);
   glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());

@@ -113,6 +113,10 @@ TEST_F(OFontTest, DrawsACountedPartOfTheTextInRedWhenHighlighted) {
   font_.DrawCounted(9, "HH", true, true, 0.5f);
   EXPECT_TRUE(Is(15, 15, 'R') && Is(39, 15, 'R')) << "a count past the end draws the whole text";
   EXPECT_TRUE(Is(24, 6, 'B')) << "no shadow under highlighted text";
+  // Code 200 has no cell of its own: its list wraps round to the glyph of 'H'.
+  StartPicture();
+  font_.DrawCounted(1, "\xc8", false, false, 0.5f);
+  EXPECT_TRUE(Is(15, 15, 'Y'));
 }
 
 TEST_F(OFontTest, ATextObjectOfSize32DrawsGlyphsAtCellSize) {
@@ -123,10 +127,22 @@ TEST_F(OFontTest, ATextObjectOfSize32DrawsGlyphsAtCellSize) {
   EXPECT_TRUE(Is(14, 31, 'B')) << "placed by its transform";
 }
 
-TEST(OFont, AMissingTextureThrows) {
+using OFontWithoutTexture = GLTest;
+
+// The lists that 'A' would call belong to someone else: here they paint red.
+TEST_F(OFontWithoutTexture, ThrowsOnLoadingAndDrawsNothing) {
   TextureArchive archive({});
   OFont font("Font.Tga");
   EXPECT_THROW(font.Load(), OFileNotFound);
+  const GLuint listOfA = 'A' - OFont::kFirstCode;
+  glNewList(listOfA, GL_COMPILE);
+  glColor3f(1, 0, 0);
+  glRectf(-100, -100, 100, 100);
+  glEndList();
+  StartPicture();
+  font.DrawText(0, 0, "A", false, 1.0f);
+  EXPECT_TRUE(ColourNear(context_.PixelAt(32, 32), 'B', 8));
+  glDeleteLists(listOfA, 1);
 }
 
 // A display-mode change: lists and texture go with the old context, and the
