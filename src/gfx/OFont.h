@@ -14,6 +14,8 @@
 #include "gfx/OColor4.h"
 #include "gfx/OTexture.h"
 
+class OBaseImage;
+
 class OFont {
  public:
   static constexpr int kCellSize = 32;
@@ -33,14 +35,14 @@ class OFont {
   // Frees the lists and the texture while their context still exists.
   void Unload();
 
-  // Sums of whole advances, so text lines up with the pixels it covers.
+  // The sum of the advances, each cut to whole pixels; at most 65535.
   std::uint16_t TextWidth(std::string_view text) const;
   // The character under horizontal position x (0 at the text's left edge),
   // or the length of the text when x lies past its end.
   std::size_t CharIndexAt(std::string_view text, int x) const;
 
-  // Draws in the current colour state: callers enable texturing. The shadow
-  // is a black copy one scale unit to the right and one down.
+  // Callers set the projection and enable texturing. The shadow is a black
+  // copy one scale unit to the right and one down.
   void DrawText(float x, float y, std::string_view text, bool shadow, float scale) const;
   // The first `count` characters at the current position; a highlighted text
   // is red and has no shadow. The shadow takes the font colour's alpha.
