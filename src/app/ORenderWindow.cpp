@@ -1,0 +1,267 @@
+#include "app/ORenderWindow.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "gfx/OCamera.h"
+
+namespace {
+
+bool IsKeyEvent(const OEvent& event) {
+  return event.type == OEvent::kCharacter || event.type == OEvent::kKeyDown || event.type == OEvent::kKeyUp;
+}
+
+bool IsMouseEvent(const OEvent& event) {
+  return event.type >= OEvent::kMouseMove && event.type <= OEvent::kButtonUp;
+}
+
+// A control with activation 1 (a text field, a slider) wakes only when it is
+// pressed; the others whenever the pointer is over them.
+bool Activates(const OControl& control, const OEvent& event) {
+  return control.activation == 0 || (control.activation == 1 && event.type == OEvent::kButtonDown);
+}
+
+}  // namespace
+
+ORenderWindow::ORenderWindow(std::uint32_t identifier) : identifier_(identifier) {}
+
+ORenderWindow::~ORenderWindow() {
+  // A vector leaves the order of destruction open; controls go in the order they came.
+  for (auto& control : controls_) {
+    control.reset();
+  }
+}
+
+void ORenderWindow::OnShow() { focusIndex_ = -1; }
+
+void ORenderWindow::OnHide() {
+  if (focused_ != nullptr) {
+    focused_->Unhighlight();
+    focused_ = nullptr;
+  }
+  if (hovered_ != nullptr) {
+    hovered_->Unhighlight();
+    hovered_ = nullptr;
+  }
+}
+
+void ORenderWindow::Draw() {
+  if (camera_ != nullptr) {
+    camera_->SetViewport(pixelWidth_, pixelHeight_);
+  }
+  // Without a picture of its own the quad would show whatever texture was
+  // bound last, stretched over the whole screen.
+  if (!background_.Empty()) {
+    DrawBackground();
+  }
+  for (const auto& control : controls_) {
+    if (control->enabled) {
+      control->Draw();
+    }
+  }
+}
+
+void ORenderWindow::DrawBackground() const {
+  glDisable(GL_LIGHTING);
+  glDisable(GL_DEPTH_TEST);
+  background_.Bind();
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glOrtho(0, kLayoutSize, 0, kLayoutSize, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0);
+  glVertex2f(0, 0);
+  glTexCoord2f(1, 0);
+  glVertex2f(kLayoutSize, 0);
+  glTexCoord2f(1, 1);
+  glVertex2f(kLayoutSize, kLayoutSize);
+  glTexCoord2f(0, 1);
+  glVertex2f(0, kLayoutSize);
+  glEnd();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+  glEnable(GL_LIGHTING);
+  glEnable(GL_DEPTH_TEST);
+}
+
+void ORenderWindow::Update(std::uint32_t /*deltaMs*/) {}
+
+bool ORenderWindow::CreateControls() { return true; }
+
+bool ORenderWindow::OnCommand(std::uint32_t /*command*/, std::uint32_t /*param*/) { return false; }
+
+bool ORenderWindow::HandleEvent(const OEvent& event) {
+  if (focusCount_ == 0) {
+    return RouteByHitTest(event);
+  }
+  if (IsKeyEvent(event)) {
+    return RouteKeyToFocus(event);
+  }
+  if (IsMouseEvent(event)) {
+    return RouteMouseWithFocus(event);
+  }
+  return false;
+}
+
+bool ORenderWindow::RouteByHitTest(const OEvent& event) {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    OControl& control = **it;
+    if (!control.enabled) {
+      continue;
+    }
+    if (!control.HitTest(event)) {
+      if (control.highlighted && control.activation == 0) {
+        control.Unhighlight();
+      }
+      continue;
+    }
+    if (Activates(control, event) && !control.highlighted) {
+      if (hovered_ != nullptr) {
+        hovered_->Unhighlight();
+      }
+      hovered_ = &control;
+      control.Highlight();
+    }
+    if (control.HandleEvent(event)) {
+      return true;
+    }
+  }
+  // A pressed slider keeps the mouse when the pointer slips off it.
+  if (hovered_ != nullptr && hovered_->activation == 1) {
+    return hovered_->HandleEvent(event);
+  }
+  return false;
+}
+
+bool ORenderWindow::RouteKeyToFocus(const OEvent& event) {
+  if (event.type == OEvent::kKeyDown && event.key == kTabKey) {
+    focusIndex_ = static_cast<std::int16_t>((focusIndex_ + 1) % focusCount_);
+  }
+  OControl* control = FindByTabIndex(focusIndex_);
+  if (control == nullptr) {
+    return false;
+  }
+  if (!control->highlighted) {
+    hovered_ = nullptr;
+    if (focused_ != nullptr) {
+      focused_->Unhighlight();
+    }
+    focused_ = control;
+    control->Highlight();
+  }
+  // Tab moves the focus and is never seen by the controls.
+  if (event.key == kTabKey) {
+    return true;
+  }
+  return control->HandleEvent(event);
+}
+
+bool ORenderWindow::RouteMouseWithFocus(const OEvent& event) {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    OControl& control = **it;
+    if (!control.enabled) {
+      continue;
+    }
+    if (control.HitTest(event)) {
+      if (!Activates(control, event)) {
+        continue;
+      }
+      if (control.focusable) {
+        GiveFocus(control);
+      }
+      control.Highlight();
+      hovered_ = &control;
+      if (control.HandleEvent(event)) {
+        return true;
+      }
+    } else if (&control == hovered_ && control.activation == 0) {
+      control.Unhighlight();
+      if (control.focusable) {
+        focusIndex_ = -1;
+      }
+    }
+  }
+  return false;
+}
+
+OControl* ORenderWindow::FindByTabIndex(std::int16_t index) const {
+  const auto found = std::find_if(controls_.begin(), controls_.end(), [index](const auto& control) {
+    return control->enabled && control->focusable && control->tabIndex == index;
+  });
+  return found == controls_.end() ? nullptr : found->get();
+}
+
+void ORenderWindow::GiveFocus(OControl& control) {
+  if (focused_ != nullptr) {
+    focused_->Unhighlight();
+  }
+  focused_ = &control;
+  focusIndex_ = static_cast<std::int16_t>(control.tabIndex);
+}
+
+bool ORenderWindow::SetBackground(const std::string& name) {
+  background_.Clear();
+  background_.Set(name);
+  return !background_.Empty();
+}
+
+void ORenderWindow::AddControl(std::unique_ptr<OControl> control) {
+  const bool known = std::any_of(controls_.begin(), controls_.end(),
+                                 [&control](const auto& held) { return held == control; });
+  if (known) {
+    // Already ours: this second owner must not delete it.
+    static_cast<void>(control.release());
+    return;
+  }
+  OControl& added = *controls_.emplace_back(std::move(control));
+  added.owner = this;
+  added.Init();
+  if (added.focusable) {
+    added.tabIndex = focusCount_++;
+  }
+}
+
+std::unique_ptr<OControl> ORenderWindow::RemoveControl(const OControl* control) {
+  const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                  [control](const auto& held) { return held.get() == control; });
+  if (found == controls_.end()) {
+    return nullptr;
+  }
+  // The caller usually deletes the control, so no pointer to it may stay,
+  // whichever way it got the pointer or the focus.
+  if (focused_ == control) {
+    focused_ = nullptr;
+  }
+  if (hovered_ == control) {
+    hovered_ = nullptr;
+  }
+  if (control->focusable) {
+    focusCount_ = control->tabIndex;
+    for (auto later = found + 1; later != controls_.end(); ++later) {
+      if ((*later)->focusable) {
+        (*later)->tabIndex = focusCount_++;
+      }
+    }
+  }
+  std::unique_ptr<OControl> removed = std::move(*found);
+  controls_.erase(found);
+  return removed;
+}
+
+void ORenderWindow::Attach(OScreenHost* application, OCamera* camera, OLight* light) {
+  application_ = application;
+  camera_ = camera;
+  light_ = light;
+}
+
+void ORenderWindow::SetPixelSize(std::uint16_t width, std::uint16_t height) {
+  pixelWidth_ = width;
+  pixelHeight_ = height;
+}

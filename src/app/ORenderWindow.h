@@ -1,0 +1,93 @@
+// The base of every screen: its background, its controls and the routing of
+// input to them, with keyboard focus and the control under the pointer.
+// Screens lay out and draw their 2D parts in a 512 x 512 space, origin bottom
+// left, whatever the window's size.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gfx/OTexture.h"
+#include "ui/OCommandHandler.h"
+#include "ui/OControl.h"
+#include "ui/OEvent.h"
+
+class OCamera;
+class OLight;
+class OScreenHost;
+
+class ORenderWindow : public OCommandHandler {
+ public:
+  static constexpr std::uint16_t kLayoutSize = 512;
+  // Until the screen list hands over the window's real size.
+  static constexpr std::uint16_t kInitialPixelSize = 20;
+  static constexpr std::uint16_t kTabKey = 9;
+
+  explicit ORenderWindow(std::uint32_t identifier);
+  ~ORenderWindow() override;
+  ORenderWindow(const ORenderWindow&) = delete;
+  ORenderWindow& operator=(const ORenderWindow&) = delete;
+
+  virtual void OnShow();
+  virtual void OnHide();
+  virtual void Draw();
+  virtual void Update(std::uint32_t deltaMs);
+  // Runs once, when the screen is registered; the screen has its size,
+  // camera and application by then.
+  virtual bool CreateControls();
+  virtual bool HandleEvent(const OEvent& event);
+  bool OnCommand(std::uint32_t command, std::uint32_t param) override;
+
+  // A texture from "Data/Textures/", shared with every screen that shows the
+  // same picture and remade with the other textures when the context is new.
+  // A missing file throws OFileNotFound.
+  bool SetBackground(const std::string& name);
+  // The screen owns its controls. A focusable control gets the next place in
+  // the Tab order. Adding a registered control again changes nothing.
+  void AddControl(std::unique_ptr<OControl> control);
+  // Hands the control back, or null when it is not on this screen. Focusable
+  // controls after it move up one place in the Tab order.
+  std::unique_ptr<OControl> RemoveControl(const OControl* control);
+
+  // Called by the screen list on registration.
+  void Attach(OScreenHost* application, OCamera* camera, OLight* light);
+  void SetPixelSize(std::uint16_t width, std::uint16_t height);
+
+  std::uint32_t Identifier() const { return identifier_; }
+  std::uint16_t PixelWidth() const { return pixelWidth_; }
+  std::uint16_t PixelHeight() const { return pixelHeight_; }
+  std::uint16_t FocusCount() const { return focusCount_; }
+  // The Tab place of the control with the keyboard focus, -1 for none.
+  std::int16_t FocusIndex() const { return focusIndex_; }
+  OControl* Focused() const { return focused_; }
+  OControl* Hovered() const { return hovered_; }
+  OScreenHost* Application() const { return application_; }
+  OCamera* Camera() const { return camera_; }
+  OLight* Light() const { return light_; }
+
+ private:
+  void DrawBackground() const;
+  // Without focusable controls every event, keys included, goes to the
+  // controls that pass their hit test.
+  bool RouteByHitTest(const OEvent& event);
+  bool RouteKeyToFocus(const OEvent& event);
+  bool RouteMouseWithFocus(const OEvent& event);
+  OControl* FindByTabIndex(std::int16_t index) const;
+  void GiveFocus(OControl& control);
+
+  std::uint32_t identifier_;
+  OTexture background_;
+  std::uint16_t pixelWidth_ = kInitialPixelSize;
+  std::uint16_t pixelHeight_ = kInitialPixelSize;
+  std::uint16_t focusCount_ = 0;
+  std::int16_t focusIndex_ = -1;
+  OControl* focused_ = nullptr;  // not owned
+  OControl* hovered_ = nullptr;  // not owned
+  // Later controls lie on top: input goes to them first, and they are drawn last.
+  std::vector<std::unique_ptr<OControl>> controls_;
+  OScreenHost* application_ = nullptr;  // not owned
+  OCamera* camera_ = nullptr;           // not owned
+  OLight* light_ = nullptr;             // not owned
+};

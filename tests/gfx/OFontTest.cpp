@@ -1,0 +1,191 @@
+// The bitmap font: advances measured from the ink of each cell, strings
+// measured with them, and text drawn where it belongs with its shadow.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "TextureTest.h"
+#include "app/OException.h"
+#include "assetgen/FontSheet.h"
+#include "assetgen/RgbaImage.h"
+#include "gfx/OFont.h"
+#include "gfx/OTText.h"
+
+namespace {
+
+const OColor4 kYellow(1, 1, 0, 1);
+
+// Full alpha over columns left..right and rows top..bottom of the cell of `code`.
+void Ink(RgbaImage& sheet, int code, int left, int top, int right, int bottom) {
+  for (int y = top; y <= bottom; ++y) {
+    for (int x = left; x <= right; ++x) {
+      sheet.At((code - 32) % 16 * 32 + x, (code - 32) / 16 * 32 + y)[3] = 255;
+    }
+  }
+}
+
+// 'H' is a solid block: at scale 1, with 4 pixels to the unit, it covers
+// pixels 15.5 to 46.5 both ways.
+Bytes TestFont(int rightmostInkOfA = 20) {
+  RgbaImage sheet(512, 256, {255, 255, 255, 0});
+  Ink(sheet, 'A', 3, 31, rightmostInkOfA, 31);
+  Ink(sheet, 'B', 0, 5, 0, 5);
+  Ink(sheet, '!', 31, 0, 31, 0);
+  Ink(sheet, 159, 4, 16, 4, 16);
+  Ink(sheet, 'H', 4, 20, 11, 27);
+  return sheet.ToTga(true);
+}
+
+// A blue picture in which one unit is four pixels.
+void StartPicture() {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, 16, 0, 16, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glClearColor(0, 0, 1, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_TEXTURE_2D);
+}
+
+class OFontTest : public TextureTest {
+ protected:
+  void SetUp() override {
+    TextureTest::SetUp();
+    manager_.SetFilterMode(0);  // glyph edges on whole texels
+    ASSERT_TRUE(font_.Load());
+    font_.colour = kYellow;
+    StartPicture();
+  }
+  void TearDown() override {
+    font_.Unload();
+    TextureTest::TearDown();
+  }
+  bool Is(int x, int y, char letter) { return ColourNear(context_.PixelAt(x, y), letter, 8); }
+
+  TextureArchive archive_{{{"Font.Tga", TestFont()}}};
+  OFont font_{"Font.Tga"};
+};
+
+TEST_F(OFontTest, MeasuresEachCellUpToItsRightmostInkAndAddsWholeAdvances) {
+  EXPECT_EQ(font_.TextWidth("A"), 21);
+  EXPECT_EQ(font_.TextWidth("B"), 1);
+  EXPECT_EQ(font_.TextWidth("!"), 32);
+  EXPECT_EQ(font_.TextWidth(" "), 12) << "a cell without ink";
+  // The last cell's ink must not be read as that of the cell seven rows above.
+  EXPECT_EQ(font_.TextWidth("\x9f"), 5);
+  EXPECT_EQ(font_.TextWidth("/"), 12);
+  EXPECT_EQ(font_.TextWidth("\xc8"), 10) << "codes past the sheet keep the fixed advance";
+  EXPECT_EQ(font_.TextWidth(""), 0);
+  EXPECT_EQ(font_.TextWidth("AB!"), 54);
+  EXPECT_EQ(font_.TextWidth("A\tB\n"), 22) << "control characters have no cell and no width";
+
+  const struct {
+    int x;
+    std::size_t index;
+  } cases[] = {{-5, 0}, {0, 0}, {20, 0}, {21, 1}, {22, 2}, {53, 2}, {54, 3}, {1000, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.x);
+    EXPECT_EQ(font_.CharIndexAt("AB!", c.x), c.index);
+  }
+  EXPECT_EQ(font_.CharIndexAt("", 0), 0u);
+}
+
+TEST_F(OFontTest, DrawsTextWithItsShadowOneUnitRightAndDown) {
+  font_.DrawText(0, 0, "H", true, 1.0f);
+  EXPECT_TRUE(Is(31, 31, 'Y'));
+  EXPECT_TRUE(Is(48, 30, 'K')) << "shadow right of the glyph";
+  EXPECT_TRUE(Is(30, 13, 'K')) << "shadow below the glyph";
+  EXPECT_TRUE(Is(17, 13, 'B') && Is(48, 45, 'B')) << "beside both";
+
+  StartPicture();
+  font_.DrawText(2, 1, "H", false, 1.0f);
+  EXPECT_TRUE(Is(15 + 8, 15 + 4, 'Y')) << "moved with the position";
+  EXPECT_TRUE(Is(48 + 8, 30 + 4, 'B')) << "no shadow";
+}
+
+// At scale 0.5 the first 'H' covers pixels 7.75 to 23.25, the second starts
+// 24 pixels further right, and the shadow is 2 pixels off.
+TEST_F(OFontTest, DrawsACountedPartOfTheTextInRedWhenHighlighted) {
+  font_.DrawCounted(1, "HH", false, true, 0.5f);
+  EXPECT_TRUE(Is(15, 15, 'Y') && Is(24, 6, 'K'));
+  EXPECT_TRUE(Is(39, 15, 'B')) << "only the counted characters";
+  StartPicture();
+  font_.DrawCounted(9, "HH", true, true, 0.5f);
+  EXPECT_TRUE(Is(15, 15, 'R') && Is(39, 15, 'R')) << "a count past the end draws the whole text";
+  EXPECT_TRUE(Is(24, 6, 'B')) << "no shadow under highlighted text";
+  // Code 200 has no cell of its own: its list wraps round to the glyph of 'H'.
+  StartPicture();
+  font_.DrawCounted(1, "\xc8", false, false, 0.5f);
+  EXPECT_TRUE(Is(15, 15, 'Y'));
+}
+
+TEST_F(OFontTest, ATextObjectOfSize32DrawsGlyphsAtCellSize) {
+  OTText text(&font_, kYellow, "H", 32.0f);
+  text.transform[12] = 1.0f;
+  text.Draw();
+  EXPECT_TRUE(Is(17 + 4, 17, 'Y') && Is(45 + 4, 45, 'Y'));
+  EXPECT_TRUE(Is(14, 31, 'B')) << "placed by its transform";
+}
+
+using OFontWithoutTexture = GLTest;
+
+// The lists that 'A' would call belong to someone else: here they paint red.
+TEST_F(OFontWithoutTexture, ThrowsOnLoadingAndDrawsNothing) {
+  TextureArchive archive({});
+  OFont font("Font.Tga");
+  EXPECT_THROW(font.Load(), OFileNotFound);
+  const GLuint listOfA = 'A' - OFont::kFirstCode;
+  glNewList(listOfA, GL_COMPILE);
+  glColor3f(1, 0, 0);
+  glRectf(-100, -100, 100, 100);
+  glEndList();
+  StartPicture();
+  font.DrawText(0, 0, "A", false, 1.0f);
+  EXPECT_TRUE(ColourNear(context_.PixelAt(32, 32), 'B', 8));
+  glDeleteLists(listOfA, 1);
+}
+
+// A display-mode change: lists and texture go with the old context, and the
+// font loads again in the new one, keeping the widths it measured first.
+TEST(OFont, DrawsAgainInANewContextWithTheFirstWidths) {
+  OTextureManager& manager = OTextureManager::Instance();
+  const std::uint32_t savedMode = manager.FilterMode();
+  manager.SetFilterMode(0);
+  OFont font("Font.Tga");
+  {
+    TextureArchive archive({{"Font.Tga", TestFont()}});
+    GLTestContext first(64, 64);
+    ASSERT_TRUE(first.Ok()) << first.Error();
+    ASSERT_TRUE(font.Load());
+    manager.DeleteAllTextures();
+    font.Unload();
+  }
+  TextureArchive archive({{"Font.Tga", TestFont(5)}});
+  GLTestContext second(64, 64);
+  ASSERT_TRUE(second.Ok()) << second.Error();
+  ASSERT_TRUE(font.Load());
+  EXPECT_EQ(font.TextWidth("A"), 21) << "measured on the first load only";
+  StartPicture();
+  font.DrawText(0, 0, "H", false, 1.0f);
+  EXPECT_TRUE(ColourNear(second.PixelAt(31, 31), 'W', 8));
+  font.Unload();
+  manager.SetFilterMode(savedMode);
+}
+
+TEST(OFont, TheGeneratedFontHasAGlyphForEveryPrintableCharacter) {
+  GLTestContext context(64, 64);
+  ASSERT_TRUE(context.Ok()) << context.Error();
+  TextureArchive archive({{"Font.Tga", FontSheet::Make().ToTga(true)}});
+  OFont font("Font.Tga");
+  ASSERT_TRUE(font.Load());
+  EXPECT_EQ(font.TextWidth(" "), 12);
+  for (char c = '!'; c <= '~'; ++c) {
+    SCOPED_TRACE(std::string(1, c));
+    // The sheet keeps each cell's outer columns clear for filtering.
+    EXPECT_GE(font.TextWidth(std::string(1, c)), 2);
+    EXPECT_LE(font.TextWidth(std::string(1, c)), 31);
+  }
+  EXPECT_GT(font.TextWidth("W"), font.TextWidth("i"));
+}
+
+}  // namespace
