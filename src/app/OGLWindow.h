@@ -106,9 +106,6 @@ class OGLWindow {
   virtual void RestoreDesktopMode();
 
  private:
-  bool CreateFullScreenIfNeeded();
-  void PlaceWindow();
-  bool HasRefreshRates() const;
   void TranslateMouse(const platform::WindowEvent& message);
   void TranslateKeyboard(const platform::WindowEvent& message);
   void ChangeWindowState(const platform::WindowEvent& message);

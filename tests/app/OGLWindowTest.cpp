@@ -350,6 +350,14 @@ TEST_F(RealWindowTest, AWindowedModeIsCentredOnTheDesktopAndDraws) {
   EXPECT_THAT(report, HasSubstr("Pixel format set: Ok"));
   EXPECT_THAT(report, HasSubstr("Rendering content: Ok"));
   EXPECT_EQ(log_.ErrorCount(), 0);
+
+  SCOPED_TRACE("closing the window ends the loop through the quit message");
+  platform::WindowEvent message;
+  while (platform::PollWindowEvent(message)) {
+  }
+  window.HandleWindowEvent(Message(platform::WindowEventKind::Close));
+  ASSERT_TRUE(platform::PollWindowEvent(message));
+  EXPECT_EQ(message.kind, platform::WindowEventKind::Quit);
 }
 
 TEST_F(RealWindowTest, FullScreenTheDisplayCannotShowFallsBackToTheSmallestModeAndGoesOn) {
@@ -389,18 +397,6 @@ TEST_F(RealWindowTest, ADisplayModeChangeMakesANewWindowAndContext) {
   EXPECT_EQ(ClearAndReadBack(0.0f, 0.0f, 1.0f), (std::array<std::uint8_t, 4>{0, 0, 255, 255}));
   window.Flip();
   EXPECT_THAT(boxes_, IsEmpty());
-}
-
-TEST_F(RealWindowTest, ClosingTheWindowEndsTheLoopThroughTheQuitMessage) {
-  SaveSettings(1, 32, false);
-  RecordingWindow window(config_, log_);
-  ASSERT_TRUE(window.Create("3D", "Tornet 3D", 800, 600, 1));
-  platform::WindowEvent message;
-  while (platform::PollWindowEvent(message)) {
-  }
-  window.HandleWindowEvent(Message(platform::WindowEventKind::Close));
-  ASSERT_TRUE(platform::PollWindowEvent(message));
-  EXPECT_EQ(message.kind, platform::WindowEventKind::Quit);
 }
 
 }  // namespace

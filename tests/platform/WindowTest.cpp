@@ -80,13 +80,4 @@ TEST_F(WindowTest, AFullScreenSizeTheDisplayDoesNotListFailsAndTheWindowStays) {
   EXPECT_EQ(drawable.height, 48);
 }
 
-TEST_F(WindowTest, TheWindowGoesWhereItIsPut) {
-  Open(32);
-  platform::SetWindowBounds(*window_, {-112, 84, 80, 60});
-  const platform::WindowPosition position = platform::GetWindowPosition(*window_);
-  EXPECT_EQ(position.x, -112);
-  EXPECT_EQ(position.y, 84);
-  EXPECT_EQ(platform::DrawableSize(*window_).width, 80);
-}
-
 }  // namespace
