@@ -52,7 +52,8 @@ class OGLWindow {
   virtual void Shutdown();
   virtual bool OnInput(const OEvent& event);
 
-  // The window procedure: one message of the window.
+  // The window procedure: one message of the window. Quit is left to the
+  // loop, which ends on it.
   void HandleWindowEvent(const platform::WindowEvent& message);
 
   // A restore of 0 minimises.

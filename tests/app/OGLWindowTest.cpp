@@ -399,4 +399,17 @@ TEST_F(RealWindowTest, ADisplayModeChangeMakesANewWindowAndContext) {
   EXPECT_THAT(boxes_, IsEmpty());
 }
 
+TEST_F(RealWindowTest, WithoutAVideoSystemCreateSaysSoAndTheWindowlessObjectStaysSafe) {
+  setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+  OGLWindow window(config_, log_);
+  EXPECT_FALSE(window.Create("3D", "Tornet 3D", 800, 600, 1));
+  EXPECT_THAT(boxes_, ElementsAre("Error: Can't register window class"));
+  EXPECT_FALSE(window.HasWindow());
+  window.Flip();
+  window.BringToFront();
+  window.ShowMinimised(0);
+  window.MoveBy(5, 5);
+  window.SetIcon(1, 1, {0, 0, 0, 0});
+}
+
 }  // namespace
