@@ -1,0 +1,134 @@
+// The game's one window and its OpenGL context: the three display modes the
+// game offers, full screen or a window, and the window procedure that turns
+// the window's messages into input events. The application derives from it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/DisplayModes.h"
+#include "platform/Events.h"
+#include "platform/Window.h"
+
+class OConfig;
+class OLog;
+struct OEvent;
+
+class OGLWindow {
+ public:
+  static constexpr std::size_t kModeCount = 3;
+
+  // One display mode the game offers, with every refresh rate the display
+  // lists for its size, once per colour depth that offers it.
+  struct DisplayModeEntry {
+    std::vector<std::uint32_t> refreshRates;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+  };
+
+  // Settings are read, and the log written, through the given objects.
+  OGLWindow(OConfig& config, OLog& log);
+  OGLWindow();
+  // Puts the desktop's mode back and lets go of the context and the window.
+  virtual ~OGLWindow();
+  OGLWindow(const OGLWindow&) = delete;
+  OGLWindow& operator=(const OGLWindow&) = delete;
+
+  // The size and full-screen arguments are the first wish; the saved settings
+  // decide. Failures are shown and logged, and the game goes on without a
+  // window or a context. Throws OSoftwareGL when the only OpenGL on offer is
+  // not hardware accelerated.
+  bool Create(const std::string& className, const std::string& title, std::uint16_t width,
+              std::uint16_t height, std::uint8_t fullScreen);
+
+  virtual void Flip();
+  virtual void Frame(std::uint32_t deltaMs);
+  virtual void Resize();
+  virtual void Deactivate();
+  virtual void Activate();
+  virtual bool Init();
+  virtual void Shutdown();
+  virtual bool OnInput(const OEvent& event);
+
+  // The window procedure: one message of the window. Quit is left to the
+  // loop, which ends on it.
+  void HandleWindowEvent(const platform::WindowEvent& message);
+
+  // A restore of 0 minimises.
+  void ShowMinimised(std::uint8_t restore);
+  void BringToFront();
+  // Drags the window by (dx, dy) pixels; its size stays.
+  void MoveBy(std::int16_t dx, std::int16_t dy);
+  void SetClientSize(std::uint16_t width, std::uint16_t height);
+  // `rgba` holds width x height pixels, rows from the top.
+  void SetIcon(int width, int height, const std::vector<std::uint8_t>& rgba);
+
+  const DisplayModeEntry& DisplayMode(std::size_t index) const { return displayModes_.at(index); }
+  std::uint8_t ModeIndex() const { return modeIndex_; }
+  std::int8_t ColourBits() const { return colourBits_; }
+  void SetColourBits(std::int8_t bits) { colourBits_ = bits; }
+  std::uint8_t FullScreen() const { return fullScreen_; }
+  void SetFullScreen(std::uint8_t fullScreen) { fullScreen_ = fullScreen; }
+  std::int16_t ClientWidth() const { return clientWidth_; }
+  std::int16_t ClientHeight() const { return clientHeight_; }
+  std::int16_t WindowX() const { return windowX_; }
+  std::int16_t WindowY() const { return windowY_; }
+  std::uint8_t Active() const { return active_; }
+  float FramesPerSecond() const { return framesPerSecond_; }
+  void SetFramesPerSecond(float framesPerSecond) { framesPerSecond_ = framesPerSecond; }
+  bool HasWindow() const { return window_ != nullptr; }
+  bool HasRenderingContext() const { return renderingContext_ != nullptr; }
+
+ protected:
+  // What a display-mode change does between putting the old window away and
+  // reloading what lived in the old context: the window and the context in
+  // mode `mode`, the screens told the new size, the window brought forward.
+  void RecreateWindow(std::uint8_t mode);
+  void SetModeIndex(std::uint8_t mode) { modeIndex_ = mode; }
+
+  void EnumerateDisplayModes();
+  // Windowed when the desktop holds the mode, otherwise full screen in it.
+  // False when full screen cannot be had in the mode.
+  bool ApplyDisplayMode();
+  bool CreateWindow();
+  bool CreateRenderingContext();
+  void ReleaseContexts();
+  bool DestroyWindow();
+
+  OConfig& Config() const { return config_; }
+  OLog& Log() const { return log_; }
+
+  // The display the modes are applied on; tests put a fake display in.
+  virtual std::vector<platform::DisplayMode> ListDisplayModes();
+  virtual platform::DesktopSize DesktopSize();
+  virtual bool ChangeToFullScreen(std::uint32_t width, std::uint32_t height);
+  virtual void RestoreDesktopMode();
+
+ private:
+  void TranslateMouse(const platform::WindowEvent& message);
+  void TranslateKeyboard(const platform::WindowEvent& message);
+  void ChangeWindowState(const platform::WindowEvent& message);
+
+  OConfig& config_;
+  OLog& log_;
+  bool videoStarted_ = false;
+  std::string title_;
+  std::array<DisplayModeEntry, kModeCount> displayModes_;
+  std::uint8_t modeIndex_ = 1;
+  platform::NativeWindow* window_ = nullptr;
+  platform::GLContext* renderingContext_ = nullptr;
+  std::int8_t colourBits_ = 32;
+  std::uint8_t depthBits_ = 16;
+  std::uint8_t stencilBits_ = 0;
+  std::uint8_t accumulationBits_ = 0;
+  std::uint8_t fullScreen_ = 0;
+  bool inFullScreen_ = false;
+  float framesPerSecond_ = 0.0f;
+  std::int16_t clientWidth_ = 0;
+  std::int16_t clientHeight_ = 0;
+  std::int16_t windowX_ = 0;
+  std::int16_t windowY_ = 0;
+  std::uint8_t active_ = 1;
+};
