@@ -356,8 +356,12 @@ TEST_F(RealWindowTest, AWindowedModeIsCentredOnTheDesktopAndDraws) {
   while (platform::PollWindowEvent(message)) {
   }
   window.HandleWindowEvent(Message(platform::WindowEventKind::Close));
-  ASSERT_TRUE(platform::PollWindowEvent(message));
-  EXPECT_EQ(message.kind, platform::WindowEventKind::Quit);
+  // The video system may still report changes to windows of earlier tests first.
+  bool quit = false;
+  while (!quit && platform::PollWindowEvent(message)) {
+    quit = message.kind == platform::WindowEventKind::Quit;
+  }
+  EXPECT_TRUE(quit);
 }
 
 TEST_F(RealWindowTest, FullScreenTheDisplayCannotShowFallsBackToTheSmallestModeAndGoesOn) {

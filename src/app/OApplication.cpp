@@ -1,0 +1,237 @@
+#include "app/OApplication.h"
+
+#include <GL/gl.h>
+
+#include <chrono>
+#include <thread>
+
+#include "app/OConfig.h"
+#include "app/OException.h"
+#include "app/OLog.h"
+#include "app/OResourceArchive.h"
+#include "gfx/OCamera.h"
+#include "gfx/OCursor.h"
+#include "gfx/OFont.h"
+#include "gfx/OLight.h"
+#include "gfx/OModelManager.h"
+#include "gfx/OTextureManager.h"
+#include "gfx/Ortho2D.h"
+#include "platform/Clock.h"
+#include "platform/Events.h"
+#include "platform/Window.h"
+#include "ui/OEvent.h"
+
+namespace {
+
+constexpr float kFieldOfView = 60.0f;
+constexpr float kNearPlane = 1.0f;
+constexpr float kFarPlane = 1024.0f;
+// While minimised nothing is drawn; a short nap keeps the idle loop off the processor.
+constexpr auto kMinimisedNap = std::chrono::milliseconds(10);
+
+}  // namespace
+
+OApplication::OApplication(OConfig& config, OLog& log) : OGLWindow(config, log), screens_(*this) {
+  Log().Line("App Constructor");
+  music_.Init();
+  Log().Line("Done");
+}
+
+OApplication::~OApplication() {
+  platform::ShowSystemCursor(true);
+  camera_.reset();
+  light_.reset();
+  sound_.Release();
+  music_.Free();
+  if (font_ != nullptr) {
+    font_->Unload();
+  }
+  font_.reset();
+  cursor_.reset();
+  loadingImage_.Clear();
+}
+
+bool OApplication::Init() {
+  // The game draws its own pointer; the system's would sit on top of it.
+  platform::ShowSystemCursor(false);
+  Resize();
+  OResourceArchive::Instance().Open();
+  loadingImage_.Set("Loading.jpg");
+  DrawLoading(5 + std::rand() % 6);
+
+  camera_ = std::make_unique<OCamera>(ClientWidth(), ClientHeight(), kFieldOfView, kNearPlane, kFarPlane);
+  light_ = std::make_unique<OLight>(0);
+  screens_.SetScene(camera_.get(), light_.get());
+  screens_.Resize(static_cast<std::uint16_t>(ClientWidth()), static_cast<std::uint16_t>(ClientHeight()));
+  font_ = std::make_unique<OFont>("Font.Tga");
+  try {
+    if (!font_->Load()) {
+      font_.reset();
+    }
+  } catch (const OFileNotFound&) {
+    // The game goes on without lettering.
+    font_.reset();
+  }
+  DrawLoading(20 + std::rand() % 6);
+
+  cursor_ = std::make_unique<OCursor>("Cursor.Tga");
+  cursor_->Load();
+  soundAvailable_ = sound_.Init(OSound::kChannels);
+  DrawLoading(30 + std::rand() % 6);
+  Log().Line("Done");
+  return true;
+}
+
+void OApplication::Shutdown() { screens_.DeleteAll(); }
+
+int OApplication::Run() {
+  std::uint32_t last = platform::MillisecondsSinceStart();
+  platform::WindowEvent message;
+  for (;;) {
+    if (platform::PollWindowEvent(message)) {
+      if (message.kind == platform::WindowEventKind::Quit) {
+        break;
+      }
+      HandleWindowEvent(message);
+      continue;
+    }
+    const std::uint32_t now = platform::MillisecondsSinceStart();
+    const std::uint32_t delta = now - last;
+    frameCounter_.Add(delta);
+    SetFramesPerSecond(frameCounter_.PerSecond());
+    if (Active() != 0) {
+      Frame(delta);
+    } else {
+      std::this_thread::sleep_for(kMinimisedNap);
+    }
+    // Also while minimised, so that a restored game does not see the time it was away.
+    last = now;
+  }
+  Shutdown();
+  return 0;
+}
+
+void OApplication::Frame(std::uint32_t deltaMs) {
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (ORenderWindow* screen = screens_.ActiveWindow()) {
+    screen->Update(deltaMs);
+  }
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  // An update may have switched screens; the new one is drawn at once.
+  if (ORenderWindow* screen = screens_.ActiveWindow()) {
+    screen->Draw();
+  }
+  SetOrtho2D(static_cast<std::uint16_t>(ClientWidth()), static_cast<std::uint16_t>(ClientHeight()));
+  if (cursor_ != nullptr) {
+    glEnable(GL_TEXTURE_2D);
+    cursor_->Draw(ClientHeight());
+  }
+  if (OMusic::ModuleEnded() && music_.playing) {
+    music_.Next();
+  }
+  Flip();
+}
+
+void OApplication::Resize() {
+  // The loading picture and the overlays draw in the whole window too, not only the screens.
+  if (HasRenderingContext()) {
+    glViewport(0, 0, ClientWidth(), ClientHeight());
+  }
+  screens_.Resize(static_cast<std::uint16_t>(ClientWidth()), static_cast<std::uint16_t>(ClientHeight()));
+}
+
+void OApplication::Deactivate() {
+  OGLWindow::Deactivate();
+  sound_.effectsEnabled = false;
+  if (music_.playing) {
+    music_.Pause();
+  }
+}
+
+void OApplication::Activate() {
+  OGLWindow::Activate();
+  sound_.effectsEnabled = Config().soundOn;
+  if (Config().musicOn) {
+    music_.Resume();
+  }
+}
+
+bool OApplication::OnInput(const OEvent& event) {
+  if (cursor_ != nullptr) {
+    cursor_->MoveTo(event.x, event.y);
+  }
+  if (ORenderWindow* screen = screens_.ActiveWindow()) {
+    screen->HandleEvent(event);
+  }
+  return false;
+}
+
+void OApplication::PostQuit() { platform::PostQuit(); }
+
+void OApplication::DrawLoading(int percent) {
+  glEnable(GL_TEXTURE_2D);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  SetOrtho2D(512, 512);
+  loadingImage_.Bind();
+  glBegin(GL_QUADS);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex3f(128.0f, 240.0f, 1.0f);
+  glTexCoord2f(1.0f, 0.0f);
+  glVertex3f(384.0f, 240.0f, 1.0f);
+  glTexCoord2f(1.0f, 1.0f);
+  glVertex3f(384.0f, 272.0f, 1.0f);
+  glTexCoord2f(0.0f, 1.0f);
+  glVertex3f(128.0f, 272.0f, 1.0f);
+  glEnd();
+  glColor3ub(241, 48, 48);
+  glDisable(GL_TEXTURE_2D);
+  glBegin(GL_LINES);
+  glVertex2f(0.0f, 236.0f);
+  glVertex2f(static_cast<float>(percent * 512 / 100), 236.0f);
+  glEnd();
+  glEnable(GL_TEXTURE_2D);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  Flip();
+}
+
+void OApplication::PlaySoundGroup(std::uint32_t group) {
+  if (const std::optional<std::int32_t> sound = soundGroups_.Next(group)) {
+    sound_.Play(*sound, true);
+  }
+}
+
+bool OApplication::ChangeResolution(std::uint8_t mode) {
+  Log().Line("Changing resolution: Mode %i", mode);
+  OTextureManager::Instance().DeleteAllTextures();
+  OModelManager::Instance().DeleteAllDisplayLists();
+  if (font_ != nullptr) {
+    font_->Unload();
+  }
+  RecreateWindow(mode);
+  if (font_ != nullptr && !font_->Load()) {
+    font_.reset();
+  }
+  DrawApplyingChanges();
+  OTextureManager::Instance().RecreateAllTextures();
+  DrawApplyingChanges();
+  OModelManager::Instance().CompileAllDisplayLists();
+  SetModeIndex(mode);
+  Log().Line("Resolution change: Ok");
+  return true;
+}
+
+void OApplication::DrawApplyingChanges() {
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  SetOrtho2D(512, 512);
+  if (font_ != nullptr) {
+    constexpr const char* kText = "Applying Changes";
+    glEnable(GL_TEXTURE_2D);
+    font_->DrawText(static_cast<float>((512 - font_->TextWidth(kText)) / 2), 240.0f, kText, true, 1.0f);
+  }
+  Flip();
+}

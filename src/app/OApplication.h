@@ -1,0 +1,84 @@
+// The application: everything the screens share (camera, light, font, pointer,
+// sound, music), the screens themselves, the main loop that turns idle time
+// into frames, and the change of display mode. The game's own start-up is
+// DEraviriv's.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/FrameCounter.h"
+#include "app/OGLWindow.h"
+#include "app/OScreenHost.h"
+#include "app/OScreenList.h"
+#include "audio/OMusic.h"
+#include "audio/OSound.h"
+#include "audio/SoundGroups.h"
+#include "gfx/OTexture.h"
+
+class OCamera;
+class OCursor;
+class OFont;
+class OLight;
+
+class OApplication : public OGLWindow, public OScreenHost {
+ public:
+  OApplication(OConfig& config, OLog& log);
+  ~OApplication() override;
+
+  // One frame: the shown screen's update and drawing, the pointer over it, the
+  // next module when the music ended, and the swap.
+  void Frame(std::uint32_t deltaMs) override;
+  // Every screen gets the window's new size.
+  void Resize() override;
+  // Minimised: effects are muted and the music pauses.
+  void Deactivate() override;
+  // Restored: effects and music come back as the settings say.
+  void Activate() override;
+  // The shared assets; a missing file throws OFileNotFound.
+  bool Init() override;
+  void Shutdown() override;
+  // Moves the pointer and hands the event to the shown screen.
+  bool OnInput(const OEvent& event) override;
+
+  OScreenList& Screens() override { return screens_; }
+  void PostQuit() override;
+
+  // Handles one message per pass and draws a frame whenever none is waiting,
+  // until the quit message. Returns the quit message's code.
+  int Run();
+  // The loading picture with its progress line, for the start-up.
+  void DrawLoading(int percent);
+  // The group's next sound; a group the game never made plays nothing.
+  void PlaySoundGroup(std::uint32_t group);
+  // The window and context again in display mode `mode`, everything that
+  // lived in the old context rebuilt. Throws OSoftwareGL like the first window.
+  bool ChangeResolution(std::uint8_t mode);
+
+  OSound& Sound() { return sound_; }
+  OMusic& Music() { return music_; }
+  bool SoundAvailable() const { return soundAvailable_; }
+  // Null when the font could not be made.
+  OFont* Font() const { return font_.get(); }
+  OCamera* Camera() const { return camera_.get(); }
+  OLight* Light() const { return light_.get(); }
+  OCursor* Cursor() const { return cursor_.get(); }
+
+ protected:
+  SoundGroups& Groups() { return soundGroups_; }
+
+ private:
+  void DrawApplyingChanges();
+
+  OTexture loadingImage_;
+  OSound sound_;
+  OMusic music_;
+  bool soundAvailable_ = false;
+  std::unique_ptr<OCursor> cursor_;
+  std::unique_ptr<OCamera> camera_;
+  std::unique_ptr<OLight> light_;
+  std::unique_ptr<OFont> font_;
+  OScreenList screens_;
+  SoundGroups soundGroups_;
+  FrameCounter frameCounter_;
+};

@@ -1,0 +1,49 @@
+// The program's entry: the game is made, started and run, and the two
+// failures that make it unusable end it with a message and their code.
+#include <cstdlib>
+#include <memory>
+
+#include "app/DEraviriv.h"
+#include "app/OConfig.h"
+#include "app/OException.h"
+#include "app/OLog.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+constexpr const char* kNoHardwareGL = "We are handle exception! No hardware OpenGL device!";
+constexpr const char* kFilesBroken = "We are handle exception! Game files are missing or corrupted!";
+
+// Ends the game at once: its destructors would only touch what failed.
+[[noreturn]] void Fail(DEraviriv& game, const char* text, std::uint32_t code) {
+  game.RestoreDesktop();
+  platform::ShowMessageBox("Error", text, platform::MessageBoxIcon::Error);
+  std::_Exit(static_cast<int>(code));
+}
+
+}  // namespace
+
+int main() {
+  auto game = std::make_unique<DEraviriv>(OConfig::Instance(), OLog::Instance());
+  try {
+    game->Create("3D", "Tornet 3D", 800, 600, 1);
+  } catch (const OSoftwareGL& failure) {
+    Fail(*game, kNoHardwareGL, failure.code);
+  }
+  try {
+    game->Init();
+  } catch (const OFileNotFound& failure) {
+    Fail(*game, kFilesBroken, failure.code);
+  }
+  int result = 0;
+  try {
+    result = game->Run();
+  } catch (const OFileNotFound& failure) {
+    Fail(*game, kFilesBroken, failure.code);
+  } catch (const OSoftwareGL& failure) {
+    // A display-mode change can meet a software-only OpenGL as well.
+    Fail(*game, kNoHardwareGL, failure.code);
+  }
+  game.reset();
+  return result;
+}
