@@ -16,6 +16,7 @@
 #include "gfx/OModelManager.h"
 #include "gfx/OTextureManager.h"
 #include "gfx/Ortho2D.h"
+#include "gfx/TgaDecode.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
 #include "platform/Window.h"
@@ -56,6 +57,8 @@ bool OApplication::Init() {
   platform::ShowSystemCursor(false);
   Resize();
   OResourceArchive::Instance().Open();
+  LoadIcon();
+  ShowIcon();
   loadingImage_.Set("Loading.jpg");
   DrawLoading(5 + std::rand() % 6);
 
@@ -212,6 +215,7 @@ bool OApplication::ChangeResolution(std::uint8_t mode) {
     font_->Unload();
   }
   RecreateWindow(mode);
+  ShowIcon();
   if (font_ != nullptr && !font_->Load()) {
     font_.reset();
   }
@@ -222,6 +226,31 @@ bool OApplication::ChangeResolution(std::uint8_t mode) {
   SetModeIndex(mode);
   Log().Line("Resolution change: Ok");
   return true;
+}
+
+void OApplication::LoadIcon() {
+  const std::optional<std::vector<std::uint8_t>> file =
+      OResourceArchive::Instance().Read("Data/Textures/Icon.Tga");
+  const std::optional<ODecodedImage> image = file ? DecodeTga(*file) : std::nullopt;
+  // A window without an icon is still a window; only a picture with alpha makes one.
+  if (!image || image->components != 4) {
+    return;
+  }
+  // The file keeps its bottom row first.
+  const std::size_t rowBytes = static_cast<std::size_t>(image->width) * 4;
+  iconPixels_.clear();
+  for (int row = image->height - 1; row >= 0; --row) {
+    const auto begin = image->pixels.begin() + static_cast<std::ptrdiff_t>(row * rowBytes);
+    iconPixels_.insert(iconPixels_.end(), begin, begin + static_cast<std::ptrdiff_t>(rowBytes));
+  }
+  iconWidth_ = image->width;
+  iconHeight_ = image->height;
+}
+
+void OApplication::ShowIcon() {
+  if (!iconPixels_.empty()) {
+    SetIcon(iconWidth_, iconHeight_, iconPixels_);
+  }
 }
 
 void OApplication::DrawApplyingChanges() {

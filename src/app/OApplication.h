@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "app/FrameCounter.h"
 #include "app/OGLWindow.h"
@@ -69,6 +70,9 @@ class OApplication : public OGLWindow, public OScreenHost {
 
  private:
   void DrawApplyingChanges();
+  // The window's icon from "Icon.Tga"; a window made anew gets it again.
+  void LoadIcon();
+  void ShowIcon();
 
   OTexture loadingImage_;
   OSound sound_;
@@ -81,4 +85,7 @@ class OApplication : public OGLWindow, public OScreenHost {
   OScreenList screens_;
   SoundGroups soundGroups_;
   FrameCounter frameCounter_;
+  int iconWidth_ = 0;
+  int iconHeight_ = 0;
+  std::vector<std::uint8_t> iconPixels_;  // RGBA, top row first
 };
