@@ -60,7 +60,7 @@ class OApplication : public OGLWindow, public OScreenHost {
   OMusic& Music() { return music_; }
   bool SoundAvailable() const { return soundAvailable_; }
   // Null when the font could not be made.
-  OFont* Font() const { return font_.get(); }
+  OFont* Font() const override { return font_.get(); }
   OCamera* Camera() const { return camera_.get(); }
   OLight* Light() const { return light_.get(); }
   OCursor* Cursor() const { return cursor_.get(); }

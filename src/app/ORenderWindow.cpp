@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/OScreenHost.h"
 #include "gfx/OCamera.h"
 
 namespace {
@@ -96,6 +97,8 @@ void ORenderWindow::Update(std::uint32_t /*deltaMs*/) {}
 bool ORenderWindow::CreateControls() { return true; }
 
 bool ORenderWindow::OnCommand(std::uint32_t /*command*/, std::uint32_t /*param*/) { return false; }
+
+OFont* ORenderWindow::Font() const { return application_ != nullptr ? application_->Font() : nullptr; }
 
 bool ORenderWindow::HandleEvent(const OEvent& event) {
   if (focusCount_ == 0) {

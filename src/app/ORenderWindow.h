@@ -64,7 +64,9 @@ class ORenderWindow : public OCommandHandler {
   OControl* Focused() const { return focused_; }
   OControl* Hovered() const { return hovered_; }
   OScreenHost* Application() const { return application_; }
-  OCamera* Camera() const { return camera_; }
+  OCamera* Camera() const override { return camera_; }
+  // The application's font; null before the screen is registered or when the font could not be made.
+  OFont* Font() const override;
   OLight* Light() const { return light_; }
 
  private:

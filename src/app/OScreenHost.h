@@ -2,6 +2,7 @@
 // implements it; screens hold it as their way out to everything they share.
 #pragma once
 
+class OFont;
 class OScreenList;
 
 class OScreenHost {
@@ -13,4 +14,6 @@ class OScreenHost {
   virtual OScreenList& Screens() = 0;
   // Ends the program once the message being handled is done with.
   virtual void PostQuit() = 0;
+  // The lettering every screen shares; null when it could not be made.
+  virtual OFont* Font() const { return nullptr; }
 };
