@@ -2,15 +2,14 @@
 // and fade out in a second, and messages that fade in and out in three.
 #include <gtest/gtest.h>
 
-#include "game/FloatingTextList.h"
-#include "game/LongTextList.h"
+#include "game/SceneTextList.h"
 
 namespace {
 
 const OColor4 kBlue{0.1f, 0.1f, 0.8f, 1.0f};
 
-TEST(TextListsTest, AScorePopUpRisesAndFadesOutInASecond) {
-  FloatingTextList list(nullptr);
+TEST(SceneTextListTest, AScorePopUpRisesAndFadesOutInASecond) {
+  SceneTextList list(SceneTextList::Kind::Floating, nullptr);
   list.Add("250", {1.0f, 2.0f, 3.0f}, kBlue, 8.0f);
   for (int frame = 0; frame < 25; ++frame) {
     list.Update(20);
@@ -33,8 +32,8 @@ TEST(TextListsTest, AScorePopUpRisesAndFadesOutInASecond) {
   EXPECT_EQ(list.Size(), 0u);
 }
 
-TEST(TextListsTest, AMessageStandsStillAndFadesInAndOutAgain) {
-  LongTextList list(nullptr);
+TEST(SceneTextListTest, AMessageStandsStillAndFadesInAndOutAgain) {
+  SceneTextList list(SceneTextList::Kind::Long, nullptr);
   list.Add("Level Completed", {-42.0f, -13.0f, 0.0f}, kBlue, 12.0f);
   list.Update(0);
   EXPECT_NEAR(list.At(0).colour.a, 0.0f, 0.001f);

@@ -1,4 +1,7 @@
-// The game screen's score pop-ups: each text rises and fades out over a second.
+// One of the game screen's lists of texts standing in the scene: the score
+// pop-ups, which rise and fade out over a second, or the messages ("You
+// win!!!", "Level Completed"), which stand still and fade in and out again
+// over three seconds.
 #pragma once
 
 #include <cstdint>
@@ -10,13 +13,15 @@
 
 class OFont;
 
-class FloatingTextList : public TextList {
+class SceneTextList : public TextList {
  public:
-  static constexpr float kLifetime = 1000.0f;  // ms
-  static constexpr float kRiseSpeed = 0.02f;   // units per ms
+  enum class Kind { Floating, Long };
+  static constexpr float kFloatingLifetime = 1000.0f;  // ms
+  static constexpr float kRiseSpeed = 0.02f;           // units per ms
+  static constexpr float kLongLifetime = 3000.0f;      // ms
 
   // The font is not owned; without one the texts are kept and animated but not drawn.
-  explicit FloatingTextList(OFont* font) : font_(font) {}
+  SceneTextList(Kind kind, OFont* font) : kind_(kind), font_(font) {}
 
   void Add(const std::string& text, const std::array<float, 3>& position, const OColor4& colour,
            float size) override;
@@ -34,6 +39,10 @@ class FloatingTextList : public TextList {
     float remaining;
   };
 
+  void Rise(Entry& entry, float step) const;
+  void FadeInAndOut(Entry& entry) const;
+
+  Kind kind_;
   OFont* font_;
   std::vector<Entry> texts_;
 };
