@@ -42,7 +42,8 @@ class OTextField : public OControl, public O2D {
   // Moves the field and scrolls its text anew for the new place.
   void SetPosition(std::int16_t x, std::int16_t y);
   void SetMaxLength(std::size_t length) { maxLength_ = length; }
-  // A picture from "Data/Textures/" drawn instead of the background and border.
+  // A picture from "Data/Textures/" drawn instead of the background and border;
+  // a missing file throws OFileNotFound.
   void SetBackgroundTexture(const std::string& name);
   // A disabled field is neither drawn nor hit.
   void SetDisabled(bool disabled) { disabled_ = disabled; }
