@@ -1,0 +1,111 @@
+#include "ControlScene.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "assetgen/AssetSink.h"
+#include "assetgen/Buttons.h"
+#include "assetgen/RgbaImage.h"
+#include "gfx/OLight.h"
+
+namespace {
+
+// Glyphs inked in their first ten columns; the space cell stays empty.
+std::vector<std::uint8_t> EvenFont() {
+  RgbaImage sheet(512, 256, {255, 255, 255, 0});
+  for (int code = 33; code < 160; ++code) {
+    for (int y = 4; y < 28; ++y) {
+      for (int x = 0; x < ControlScene::kGlyphAdvance; ++x) {
+        sheet.At((code - 32) % 16 * 32 + x, (code - 32) / 16 * 32 + y)[3] = 255;
+      }
+    }
+  }
+  return sheet.ToTga(true);
+}
+
+const TestArchive::Members& Assets() {
+  static const TestArchive::Members members = [] {
+    const TempFolder folder;
+    AssetSink sink(folder.Path());
+    Buttons::Write(sink);
+    TestArchive::Members packed = TestArchive::MembersUnder(folder / "archive");
+    packed.emplace_back("Data/Textures/Font.Tga", EvenFont());
+    return packed;
+  }();
+  return members;
+}
+
+}  // namespace
+
+ControlScene::ControlScene() : camera_(kWidth, kHeight, 65.0f, 1.0f, 300.0f) {
+  archive_ = std::make_unique<TestArchive>(Assets());
+  camera_.transform[14] = -64.0f;
+  camera_.LookAt(0.0f, 0.0f, 0.0f);
+  font_.Load();
+  screen_.Attach(nullptr, &camera_, nullptr);
+  screen_.SetPixelSize(kWidth, kHeight);
+}
+
+ControlScene::~ControlScene() { font_.Unload(); }
+
+void ControlScene::Place(O3D& object, float layoutX, float layoutY) const {
+  object.PlaceAtDesignPoint(layoutX, layoutY, 0.0f, camera_, ORenderWindow::kLayoutSize,
+                            ORenderWindow::kLayoutSize);
+}
+
+std::array<int, 2> ControlScene::PixelOf(const std::array<float, 3>& world) const {
+  const float* t = camera_.transform;
+  const std::array<float, 3> r{world[0] - t[12], world[1] - t[13], world[2] - t[14]};
+  const float depth = -(r[0] * t[8] + r[1] * t[9] + r[2] * t[10]);
+  const float across = (r[0] * t[0] + r[1] * t[1] + r[2] * t[2]) / depth;
+  const float up = (r[0] * t[4] + r[1] * t[5] + r[2] * t[6]) / depth;
+  const float d = (kHeight / 2.0f) / std::tan(camera_.fov * 3.14159265f / 360.0f);
+  return {static_cast<int>(std::lround(kWidth / 2.0f + across * d)),
+          static_cast<int>(std::lround(kHeight / 2.0f - up * d))};
+}
+
+bool ControlScene::Send(std::uint32_t type, int x, int y) {
+  return screen_.HandleEvent(
+      OEvent::Mouse(type, OEvent::kLeft, 0, static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)));
+}
+
+bool ControlScene::Move(int x, int y) { return Send(OEvent::kMouseMove, x, y); }
+
+bool ControlScene::Press(int x, int y) { return Send(OEvent::kButtonDown, x, y); }
+
+bool ControlScene::Release(int x, int y) { return Send(OEvent::kButtonUp, x, y); }
+
+bool ControlScene::Click(int x, int y) {
+  Move(x, y);
+  Press(x, y);
+  return Release(x, y);
+}
+
+bool ControlScene::Key(std::uint16_t key) {
+  const bool down = screen_.HandleEvent(OEvent::Key(OEvent::kKeyDown, key, 0));
+  screen_.HandleEvent(OEvent::Key(OEvent::kKeyUp, key, 0));
+  return down;
+}
+
+bool ControlScene::Type(const std::string& text) {
+  bool handled = true;
+  for (const char character : text) {
+    handled = screen_.HandleEvent(OEvent::Key(OEvent::kCharacter, static_cast<std::uint8_t>(character), 0)) &&
+              handled;
+  }
+  return handled;
+}
+
+std::array<std::uint8_t, 3> ControlScene::DrawnPixel(int x, int y) {
+  glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  OLight light(0);
+  light.Apply();
+  glEnable(GL_TEXTURE_2D);
+  screen_.Draw();
+  glFinish();
+  std::array<std::uint8_t, 4> pixel{};
+  glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
+  return {pixel[0], pixel[1], pixel[2]};
+}
