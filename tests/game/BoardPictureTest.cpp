@@ -7,11 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 
 #include "BoardScene.h"
 #include "app/OConfig.h"
-#include "assetgen/PngWriter.h"
 #include "game/EffectList.h"
 #include "game/Explosion.h"
 #include "game/RingArrows.h"
@@ -148,16 +146,7 @@ TEST_F(BoardPictureTest, ABoardWithCirclesAnArrowAndSparks) {
   EXPECT_GT(Count(pixels, 230, 270, 330, 350, Red), Count(plain, 230, 270, 330, 350, Red) + 50);
 
   if (const char* shot = std::getenv("TORNET_BOARD_SHOT")) {
-    RgbaImage image(BoardScene::kWidth, BoardScene::kHeight);
-    for (int y = 0; y < BoardScene::kHeight; ++y) {
-      for (int x = 0; x < BoardScene::kWidth; ++x) {
-        const std::uint8_t* p = &pixels[((BoardScene::kHeight - 1 - y) * BoardScene::kWidth + x) * 4];
-        image.At(x, y) = {p[0], p[1], p[2], 255};
-      }
-    }
-    const std::vector<std::uint8_t> png = EncodePng(image);
-    std::ofstream(shot, std::ios::binary)
-        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    BoardScene::SavePicture(pixels, shot);
   }
 }
 

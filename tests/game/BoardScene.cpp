@@ -2,10 +2,13 @@
 
 #include <GL/gl.h>
 
+#include <fstream>
 #include <numbers>
 
 #include "assetgen/AssetSink.h"
 #include "assetgen/Models.h"
+#include "assetgen/PngWriter.h"
+#include "assetgen/RgbaImage.h"
 #include "assetgen/Textures.h"
 #include "game/BlockPrototypes.h"
 #include "gfx/OLight.h"
@@ -78,4 +81,17 @@ void BoardScene::BeginFrame(float red, float green, float blue) {
   glEnable(GL_DEPTH_TEST);
   glClearColor(red, green, blue, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void BoardScene::SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& path) {
+  RgbaImage image(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const std::uint8_t* p = &pixels[((kHeight - 1 - y) * kWidth + x) * 4];
+      image.At(x, y) = {p[0], p[1], p[2], 255};
+    }
+  }
+  const std::vector<std::uint8_t> png = EncodePng(image);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
 }

@@ -35,6 +35,8 @@ class BoardScene {
   static OEvent Pointer(int x, int y);
   // Sets the viewport, the camera's view and the light, and clears the picture.
   void BeginFrame(float red, float green, float blue);
+  // Writes pixels read back from the scene (rows from the bottom) as a PNG, to look at.
+  static void SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& path);
 
   GLTestContext& Context() { return context_; }
   OCamera& Camera() { return camera_; }

@@ -6,13 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <numbers>
 
 #include "BoardScene.h"
 #include "BreakdownHarness.h"
 #include "app/OConfig.h"
-#include "assetgen/PngWriter.h"
 #include "game/GoodyTemplates.h"
 
 namespace {
@@ -34,19 +32,6 @@ int CountPixels(const Pixels& pixels, int top, int bottom, Test test) {
 // The clear colour, (0.1, 0.1, 0.25), give or take the rounding.
 bool NotBackground(const std::uint8_t* p) { return std::abs(p[0] - 26) > 4 || std::abs(p[2] - 64) > 4; }
 bool White(const std::uint8_t* p) { return p[0] > 235 && p[1] > 235 && p[2] > 235; }
-
-void Save(const Pixels& pixels, const char* name) {
-  RgbaImage image(BoardScene::kWidth, BoardScene::kHeight);
-  for (int y = 0; y < BoardScene::kHeight; ++y) {
-    for (int x = 0; x < BoardScene::kWidth; ++x) {
-      const std::uint8_t* p = &pixels[((BoardScene::kHeight - 1 - y) * BoardScene::kWidth + x) * 4];
-      image.At(x, y) = {p[0], p[1], p[2], 255};
-    }
-  }
-  const std::vector<std::uint8_t> png = EncodePng(image);
-  std::ofstream(name, std::ios::binary)
-      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-}
 
 class BreakdownPictureTest : public ::testing::Test {
  protected:
@@ -112,7 +97,7 @@ TEST_F(BreakdownPictureTest, TheSupplyRingHangsUnderTheBoardAndTakesThePointerTh
             CountPixels(filled, supplyRow - 30, BoardScene::kHeight, White) + 300);
 
   if (const char* shot = std::getenv("TORNET_BREAKDOWN_SHOT")) {
-    Save(circled, shot);
+    BoardScene::SavePicture(circled, shot);
   }
 }
 
