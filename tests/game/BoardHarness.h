@@ -52,6 +52,12 @@ class BoardHarness : private CellPicker,
     std::uint32_t seed = 1;
   };
 
+  static Options NormalSkill() {
+    Options options;
+    options.skill = SkillRules::kNormal;
+    return options;
+  }
+
   // A board laid out as the picture shows, ready for play.
   BoardHarness(const std::vector<std::string>& picture, Options options);
   explicit BoardHarness(const std::vector<std::string>& picture) : BoardHarness(picture, Options{}) {}

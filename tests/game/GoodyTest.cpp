@@ -23,12 +23,6 @@ std::string With(std::string row, int column, char letter) {
   return row;
 }
 
-BoardHarness::Options Normal() {
-  BoardHarness::Options options;
-  options.skill = SkillRules::kNormal;
-  return options;
-}
-
 }  // namespace
 
 TEST(GoodyTest, TheSuperBombClearsItsSquareAndTheCellsTwoStepsAway) {
@@ -129,7 +123,7 @@ TEST(GoodyTest, TheRingAndColumnBombsClearTheirLine) {
   }
   {
     SCOPED_TRACE("a ring bomb alone is removable on Normal");
-    BoardHarness game({"Y G Y G", ". H . ."}, Normal());
+    BoardHarness game({"Y G Y G", ". H . ."}, BoardHarness::NormalSkill());
     game.PointAt(0, 1);
     EXPECT_TRUE(game.Manager().Removable());
     game.Click();
@@ -155,7 +149,7 @@ TEST(GoodyTest, TheClusterBombClearsEveryGroupBigEnough) {
   }
   {
     SCOPED_TRACE("with groups on the board");
-    BoardHarness game({"R R Y B", "G C Y B", "G R Y R"}, Normal());
+    BoardHarness game({"R R Y B", "G C Y B", "G R Y R"}, BoardHarness::NormalSkill());
     game.PointAt(1, 1);
     game.Click();
     EXPECT_EQ(game.Picture(), BoardHarness::Tidy({"R R . B", "G . . B", "G R . R"}))

@@ -18,12 +18,6 @@ std::vector<std::string> YellowRun(int n) {
   return {kRow, row};
 }
 
-BoardHarness::Options Normal() {
-  BoardHarness::Options options;
-  options.skill = SkillRules::kNormal;
-  return options;
-}
-
 }  // namespace
 
 TEST(GroupRulesTest, TheGroupUnderThePointerLightsUpWhenRemovable) {
@@ -63,7 +57,7 @@ TEST(GroupRulesTest, SkillSetsTheSmallestGroup) {
             ". G G Y",
             "Y Y G G",
         },
-        Normal());
+        BoardHarness::NormalSkill());
     game.PointAt(0, 0);
     EXPECT_FALSE(game.Manager().Removable());
     game.Step(16);
@@ -108,7 +102,7 @@ TEST(GroupRulesTest, BiggerGroupsScoreMorePerBlock) {
                         {6, 240, nullptr}, {7, 700, "350"},  {8, 800, "400"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.blocks << " blocks");
-    BoardHarness game(YellowRun(c.blocks), Normal());
+    BoardHarness game(YellowRun(c.blocks), BoardHarness::NormalSkill());
     game.PointAt(0, 0);
     game.Click();
     EXPECT_EQ(game.Manager().Score(), c.score);
