@@ -89,7 +89,10 @@ test_first_start() {
     fail "the window does not show the menu background (mean colour $red $green $blue)"
   log_has "App Constructor"
   log_has "Rendering content: Ok"
-  xprop -id "$window" _NET_WM_ICON | grep -q "Icon (64 x 64)" || fail "the window has no icon"
+  # Read whole first: grep -q stopping early would make xprop die of a broken pipe.
+  local icon
+  icon=$(xprop -id "$window" _NET_WM_ICON)
+  grep -q "Icon (64 x 64)" <<<"$icon" || fail "the window has no icon"
   "$x_helper" close "$window" || fail "the close request could not be sent"
   expect_exit 0
   grep -q "Total Errors = 0" "$folder/Report.html" || fail "the log does not close with no errors"

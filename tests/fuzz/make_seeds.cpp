@@ -34,6 +34,35 @@ AsvmFile Quad(bool normalIndices) {
   return model;
 }
 
+// A canonical 16-bit mono WAV of a short rising ramp.
+std::vector<std::uint8_t> WavFile(int sampleCount) {
+  std::vector<std::uint8_t> file;
+  auto text = [&](const char* four) { file.insert(file.end(), four, four + 4); };
+  auto number = [&](std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+      file.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+  };
+  const std::uint32_t dataBytes = static_cast<std::uint32_t>(sampleCount) * 2;
+  text("RIFF");
+  number(36 + dataBytes, 4);
+  text("WAVE");
+  text("fmt ");
+  number(16, 4);
+  number(1, 2);          // PCM
+  number(1, 2);          // mono
+  number(44100, 4);      // samples per second
+  number(44100 * 2, 4);  // bytes per second
+  number(2, 2);          // bytes per sample frame
+  number(16, 2);         // bits per sample
+  text("data");
+  number(dataBytes, 4);
+  for (int i = 0; i < sampleCount; ++i) {
+    number(static_cast<std::uint32_t>(i * 97), 2);
+  }
+  return file;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,5 +90,6 @@ int main(int argc, char** argv) {
   Write(folder / "fuzz_jpeg/odd.jpg", JpegFile(odd, 3));
   Write(folder / "fuzz_jpeg/grey.jpg", JpegFile(odd, 5, JpegColours::kGrey));
   Write(folder / "fuzz_jpeg/cmyk.jpg", JpegFile(quarters, 8, JpegColours::kCmyk));
+  Write(folder / "fuzz_wav/ramp.wav", WavFile(64));
   return 0;
 }
