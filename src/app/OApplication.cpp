@@ -174,6 +174,8 @@ bool OApplication::OnInput(const OEvent& event) {
 
 void OApplication::PostQuit() { platform::PostQuit(); }
 
+void OApplication::PlaySound(std::int32_t sound) { sound_.Play(sound, true); }
+
 void OApplication::DrawLoading(int percent) {
   glEnable(GL_TEXTURE_2D);
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);

@@ -44,6 +44,13 @@ class OApplication : public OGLWindow, public OScreenHost {
 
   OScreenList& Screens() override { return screens_; }
   void PostQuit() override;
+  // The window as the screens see it, the same one OGLWindow keeps.
+  std::uint8_t FullScreen() const override { return OGLWindow::FullScreen(); }
+  void SetFullScreen(std::uint8_t fullScreen) override { OGLWindow::SetFullScreen(fullScreen); }
+  std::uint8_t ModeIndex() const override { return OGLWindow::ModeIndex(); }
+  void ShowMinimised(std::uint8_t restore) override { OGLWindow::ShowMinimised(restore); }
+  void MoveBy(std::int16_t dx, std::int16_t dy) override { OGLWindow::MoveBy(dx, dy); }
+  void PlaySound(std::int32_t sound) override;
 
   // Handles one message per pass and draws a frame whenever none is waiting,
   // until the quit message. Returns the quit message's code.
@@ -54,7 +61,7 @@ class OApplication : public OGLWindow, public OScreenHost {
   void PlaySoundGroup(std::uint32_t group);
   // The window and context again in display mode `mode`, everything that
   // lived in the old context rebuilt. Throws OSoftwareGL like the first window.
-  bool ChangeResolution(std::uint8_t mode);
+  bool ChangeResolution(std::uint8_t mode) override;
 
   OSound& Sound() { return sound_; }
   OMusic& Music() { return music_; }

@@ -2,6 +2,8 @@
 // implements it; screens hold it as their way out to everything they share.
 #pragma once
 
+#include <cstdint>
+
 class OFont;
 class OScreenList;
 
@@ -16,4 +18,19 @@ class OScreenHost {
   virtual void PostQuit() = 0;
   // The lettering every screen shares; null when it could not be made.
   virtual OFont* Font() const { return nullptr; }
+
+  // The window, for the buttons and the dragging every screen offers. A host
+  // without a window of its own keeps the defaults: a window that stays put.
+  virtual std::uint8_t FullScreen() const { return 0; }
+  // Takes effect with the next ChangeResolution.
+  virtual void SetFullScreen(std::uint8_t /*fullScreen*/) {}
+  virtual std::uint8_t ModeIndex() const { return 0; }
+  // The window and context made anew in display mode `mode`, with everything
+  // that lived in the old context rebuilt.
+  virtual bool ChangeResolution(std::uint8_t /*mode*/) { return false; }
+  // A restore of 0 minimises.
+  virtual void ShowMinimised(std::uint8_t /*restore*/) {}
+  virtual void MoveBy(std::int16_t /*dx*/, std::int16_t /*dy*/) {}
+  // One of the loaded sound effects, by identifier; silent without sound.
+  virtual void PlaySound(std::int32_t /*sound*/) {}
 };

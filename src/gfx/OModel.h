@@ -33,6 +33,7 @@ class OModel : public O3D {
   void HideAll();
   bool IsVisible(std::size_t index) const;
   void SetScale(float x, float y, float z);
+  const std::array<float, 3>& Scale() const { return scale_; }
   void SetAlpha(float alpha) { alpha_ = alpha; }
   float Alpha() const { return alpha_; }
   void SetBlendFunc(GLenum source, GLenum destination);

@@ -1,5 +1,7 @@
 #include "ui/OControl3D.h"
 
+#include <cmath>
+
 #include "gfx/OCamera.h"
 
 bool OControl3D::HitTest(const OEvent& event) {
@@ -17,5 +19,13 @@ bool OControl3D::HitTest(const OEvent& event) {
 
 bool OControl3D::Init() {
   ComputeBounds();
+  // The model is drawn at its own scale, so the box the pointer is tested
+  // against must be too: a button shrunk to half its size would otherwise take
+  // clicks meant for its neighbours.
+  const std::array<float, 3>& scale = Scale();
+  for (int axis = 0; axis < 3; ++axis) {
+    halfExtents[axis] *= std::fabs(scale[axis]);
+    centre[axis] *= scale[axis];
+  }
   return true;
 }

@@ -13,7 +13,7 @@ class OControl3D : public OControl, public OModel {
 
   // False while the holder has no camera to cast the ray from.
   bool HitTest(const OEvent& event) override;
-  // The box is measured once the screen has loaded and placed the model.
+  // The box is measured once the screen has loaded, placed and scaled the model.
   bool Init() override;
   void Draw() override { OModel::Draw(); }
 };

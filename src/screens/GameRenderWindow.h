@@ -1,0 +1,46 @@
+// The base of every screen of the game: the three small window buttons
+// (minimise, full screen, quit) in the top right corner, shown only while the
+// game runs in a window, and dragging the window by its background.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "app/ORenderWindow.h"
+
+class GameRenderWindow : public ORenderWindow {
+ public:
+  // The window buttons' commands are -10, -20 and -30; control ids are
+  // unsigned, so they arrive as these values.
+  static constexpr std::uint32_t kMinimiseCommand = static_cast<std::uint32_t>(-10);
+  static constexpr std::uint32_t kFullScreenCommand = static_cast<std::uint32_t>(-20);
+  static constexpr std::uint32_t kQuitCommand = static_cast<std::uint32_t>(-30);
+
+  explicit GameRenderWindow(std::uint32_t identifier);
+
+  // The window buttons are hidden in full screen, where there is no window to
+  // minimise or drag.
+  void OnShow() override;
+  // Screens add their own controls first, then call this for the window buttons.
+  bool CreateControls() override;
+  bool HandleEvent(const OEvent& event) override;
+  // The window buttons' commands; any other command is left to the screen.
+  bool OnCommand(std::uint32_t command, std::uint32_t param) override;
+
+ private:
+  struct Point {
+    std::uint16_t x;
+    std::uint16_t y;
+  };
+
+  OControl* AddWindowButton(std::uint32_t command, const char* model, float x);
+  bool InWindow() const;
+  void SwitchToFullScreen();
+  // A left press on no control grabs the window at the pointer.
+  void GrabIfOnBackground(const OEvent& event);
+  bool DragWindow(const OEvent& event);
+
+  std::array<OControl*, 3> windowButtons_{};  // owned by the screen's controls
+  std::optional<Point> grab_;
+};

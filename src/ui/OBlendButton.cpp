@@ -1,0 +1,14 @@
+#include "ui/OBlendButton.h"
+
+#include <GL/gl.h>
+
+OBlendButton::OBlendButton(std::uint32_t controlId, bool canTakeFocus) : OButton(controlId, canTakeFocus) {}
+
+void OBlendButton::Draw() {
+  // Any alpha but 0 draws the model unlit and blended.
+  SetAlpha(1.0f);
+  SetBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_ALPHA);
+  OModel::Draw();
+  SetBlendFunc(GL_ONE, GL_ONE);
+  OModel::Draw();
+}
