@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cstring>
 #include <mutex>
 
 namespace platform {
@@ -30,6 +31,33 @@ void SDLCALL MixMusic(void*, Uint8* stream, int length) {
   } else {
     SDL_memset(stream, 0, static_cast<std::size_t>(length));
   }
+}
+
+std::uint32_t ReadLittleEndian32(const std::uint8_t* bytes) {
+  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+// Only RIFF WAVE files, and only when every chunk they declare lies inside the
+// file: the loader allocates what a header claims, so a damaged one could ask
+// for gigabytes.
+bool IsWholeWaveFile(const std::vector<std::uint8_t>& file) {
+  constexpr std::size_t kHeaderSize = 12;
+  constexpr std::size_t kChunkHeaderSize = 8;
+  if (file.size() < kHeaderSize || std::memcmp(file.data(), "RIFF", 4) != 0 ||
+      std::memcmp(file.data() + 8, "WAVE", 4) != 0) {
+    return false;
+  }
+  std::size_t offset = kHeaderSize;
+  while (offset + kChunkHeaderSize <= file.size()) {
+    const std::uint64_t length = ReadLittleEndian32(file.data() + offset + 4);
+    if (length > file.size() - offset - kChunkHeaderSize) {
+      return false;
+    }
+    // Chunks are padded to an even length.
+    offset += kChunkHeaderSize + length + (length & 1);
+  }
+  return true;
 }
 
 }  // namespace
@@ -70,11 +98,16 @@ void SoundChunkDeleter::operator()(SoundChunk* chunk) const {
 }
 
 SoundChunkPtr MakeSoundChunk(const std::vector<std::uint8_t>& wavFile) {
-  if (!audioOpen || wavFile.empty()) {
+  if (!audioOpen || !IsWholeWaveFile(wavFile)) {
     return nullptr;
   }
   SDL_RWops* source = SDL_RWFromConstMem(wavFile.data(), static_cast<int>(wavFile.size()));
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 1);
+  if (source == nullptr) {
+    return nullptr;
+  }
+  // The mixer does not close the source on every path that rejects a file, so we do.
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
+  SDL_RWclose(source);
   if (chunk == nullptr) {
     return nullptr;
   }

@@ -123,6 +123,19 @@ TEST_F(OSoundTest, ARequestWithoutRestartDoesNotCutASoundOff) {
   }
 }
 
+TEST_F(OSoundTest, TheDeviceRefusesDamagedSoundFiles) {
+  const std::vector<std::uint8_t> wav = WavFile(SteadyTone(10, 1000));
+  EXPECT_NE(platform::MakeSoundChunk(wav), nullptr) << "a whole file";
+  // A data chunk that claims gigabytes in a file of a few hundred bytes would
+  // have the device allocate them.
+  std::vector<std::uint8_t> boasting = wav;
+  boasting[40] = 0x80;
+  boasting[43] = 0xAC;
+  EXPECT_EQ(platform::MakeSoundChunk(boasting), nullptr);
+  // Bytes that are no sound file at all leave nothing behind (the sanitizer build checks).
+  EXPECT_EQ(platform::MakeSoundChunk({0x01, 0x46, 0x02, 0xA7, 0x02, 0x08, 0x03, 0x69, 0x03}), nullptr);
+}
+
 TEST(OSoundWithoutDevice, PlaysNothingAndSaysNothing) {
   platform::CloseAudio();
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
