@@ -1,0 +1,222 @@
+#include "screens/BoardWindow.h"
+
+#include <GL/gl.h>
+
+#include <numbers>
+
+#include "app/OConfig.h"
+#include "app/OScreenHost.h"
+#include "app/OScreenList.h"
+#include "audio/GameSounds.h"
+#include "audio/OMusicList.h"
+#include "game/Block.h"
+#include "game/BlockManager.h"
+#include "game/Cylinder.h"
+#include "game/RingArrows.h"
+#include "game/SkillRules.h"
+#include "gfx/OCamera.h"
+#include "gfx/OFont.h"
+#include "gfx/Ortho2D.h"
+#include "ui/OBlendButton.h"
+#include "ui/RotateButton.h"
+
+namespace {
+
+constexpr float kFieldOfView = 65.0f;
+constexpr float kNearPlane = 1.0f;
+constexpr float kCameraDistance = -64.0f;
+constexpr float kBoardDistance = 30.0f;
+constexpr float kRotateScale = 0.5f;
+constexpr std::uint16_t kFieldWidth = 200;
+constexpr std::uint16_t kFieldHeight = 16;
+
+}  // namespace
+
+BoardWindow::BoardWindow(std::uint32_t identifier, const Layout& layout)
+    : GameRenderWindow(identifier), layout_(layout) {}
+
+BoardWindow::~BoardWindow() = default;
+
+bool BoardWindow::CreateControls() {
+  MakeCamera();
+  audio_.SetHost(Application());
+  score_ = MakeField(78, 480);
+  skill_ = MakeField(10, 462);
+  skill_->SetText(OConfig::Instance().skill == SkillRules::kEasy ? "Easy" : "Normal");
+  MakeButtons();
+  CreateModeControls();
+  arrows_ = std::make_unique<RingArrows>(arrowClips_);
+  floatingTexts_ = std::make_unique<SceneTextList>(SceneTextList::Kind::Floating, Font());
+  longTexts_ = std::make_unique<SceneTextList>(SceneTextList::Kind::Long, Font());
+  CreateRules();
+  StartGame();
+  return GameRenderWindow::CreateControls();
+}
+
+void BoardWindow::MakeCamera() {
+  camera_ =
+      std::make_unique<OCamera>(PixelWidth(), PixelHeight(), kFieldOfView, kNearPlane, layout_.farPlane);
+  camera_->transform[14] = kCameraDistance;
+  camera_->LookAt(0.0f, 0.0f, 0.0f);
+  picker_.SetCamera(camera_.get());
+  Attach(Application(), camera_.get(), Light());
+}
+
+void BoardWindow::MakeButtons() {
+  OButton* menu = AddButton(std::make_unique<OBlendButton>(layout_.menuId, false), "menu.asvm", 450, 25);
+  OButton* clockwise =
+      AddButton(std::make_unique<RotateButton>(layout_.rotateClockwiseId), "rotate_cw.asvm", 90, 256);
+  OButton* anticlockwise =
+      AddButton(std::make_unique<RotateButton>(layout_.rotateAnticlockwiseId), "rotate_acw.asvm", 420, 256);
+  clockwise->SetScale(kRotateScale, kRotateScale, kRotateScale);
+  anticlockwise->SetScale(kRotateScale, kRotateScale, kRotateScale);
+  buttons_.Set(menu, clockwise, anticlockwise);
+}
+
+OButton* BoardWindow::AddButton(std::unique_ptr<OButton> button, const char* model, float x, float y) {
+  button->Load(model);
+  button->PlaceAtDesignPoint(x, y, 0.0f, *camera_, kLayoutSize, kLayoutSize);
+  OButton* added = button.get();
+  AddControl(std::move(button));
+  return added;
+}
+
+std::unique_ptr<OTextLabel> BoardWindow::MakeField(std::int16_t x, std::int16_t y) {
+  auto field = std::make_unique<OTextLabel>(Font(), "");
+  field->SetPosition(x, y);
+  field->SetWidth(kFieldWidth, kFieldHeight);
+  field->SetScale(kFieldSize);
+  return field;
+}
+
+void BoardWindow::PlaceBoard(Cylinder& board) {
+  board.SetPicker(&picker_);
+  board.transform[14] = kBoardDistance;
+  board.RotateLocalX(-std::numbers::pi_v<float> / 2.0f);
+}
+
+void BoardWindow::LinkRules(BlockManager& rules) {
+  rules.SetAudio(&audio_);
+  rules.SetButtons(&buttons_);
+  rules.SetArrows(arrows_.get());
+  rules.SetFloatingTexts(floatingTexts_.get());
+  rules.SetLongTexts(longTexts_.get());
+}
+
+// The skin may have been changed in the options while the game waited.
+void BoardWindow::OnShow() {
+  GameRenderWindow::OnShow();
+  Block::LoadSkin();
+  audio_.SwitchPlaylist(layout_.playlist);
+}
+
+void BoardWindow::OnHide() {
+  GameRenderWindow::OnHide();
+  audio_.SwitchPlaylist(OMusicList::Menu());
+}
+
+void BoardWindow::Update(std::uint32_t deltaMs) {
+  if (Board() != nullptr) {
+    Board()->Update(deltaMs);
+  }
+  AfterBoardFrame();
+  arrowClips_.UpdateAll(deltaMs);
+  floatingTexts_->Update(deltaMs);
+  longTexts_->Update(deltaMs);
+  UpdateEffects(deltaMs);
+}
+
+void BoardWindow::Draw() {
+  GameRenderWindow::Draw();
+  arrowClips_.DrawAll(*camera_);
+  DrawEffects();
+  floatingTexts_->Draw();
+  longTexts_->Draw();
+  OFont* font = Font();
+  if (font == nullptr) {
+    return;
+  }
+  SetOrtho2D(kLayoutSize, kLayoutSize);
+  glEnable(GL_TEXTURE_2D);
+  font->colour = OColor4(1.0f, 0.984f, 0.0f, 1.0f);
+  DrawLabel(10, 480, "Score:");
+  DrawModeLabels();
+  font->colour = OColor4(1.0f, 1.0f, 1.0f, 1.0f);
+  score_->Draw();
+  skill_->Draw();
+  DrawModeFields();
+}
+
+void BoardWindow::DrawLabel(float x, float y, const char* text) const {
+  glPushMatrix();
+  glLoadIdentity();
+  Font()->DrawText(x, y, text, false, kFieldSize);
+  glPopMatrix();
+}
+
+bool BoardWindow::HandleEvent(const OEvent& event) {
+  const bool handled = GameRenderWindow::HandleEvent(event);
+  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
+    LeaveForMenu();
+    return true;
+  }
+  return handled;
+}
+
+bool BoardWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
+  if (command == layout_.rotateClockwiseId || command == layout_.rotateAnticlockwiseId) {
+    if (param == OControl::kControlPressed) {
+      RotatePressed(command == layout_.rotateClockwiseId ? 1 : -1);
+    } else if (param == OControl::kControlReleased) {
+      RotateReleased();
+    }
+    return true;
+  }
+  if (command == layout_.menuId) {
+    LeaveForMenu();
+    return true;
+  }
+  if (command == layout_.boardId) {
+    if (param == OControl::kScoreChanged) {
+      ShowScore();
+    } else if (param == OControl::kGameFinished) {
+      FinishGame();
+    }
+    return true;
+  }
+  if (command == kQuitCommand) {
+    audio_.PlaySound(GameSounds::kClick);
+  }
+  return GameRenderWindow::OnCommand(command, param);
+}
+
+void BoardWindow::RotatePressed(int direction) {
+  if (Board() != nullptr && Board()->State() == BoardState::Idle) {
+    Board()->RotateAll(direction);
+  }
+}
+
+void BoardWindow::RotateReleased() {
+  if (Board() != nullptr && Board()->State() == BoardState::RotatingAll) {
+    Board()->StopAll();
+  }
+}
+
+void BoardWindow::ShowScore() { score_->SetNumber(Rules().Score()); }
+
+// Until the score screen takes the result, the finished game waits on its board.
+void BoardWindow::FinishGame() {
+  if (Board() != nullptr) {
+    Board()->SetState(BoardState::GameOver);
+  }
+  if (Application() != nullptr) {
+    Application()->Screens().SetActiveWindow(kScoreScreen);
+  }
+}
+
+void BoardWindow::LeaveForMenu() {
+  audio_.PlaySound(GameSounds::kAction);
+  if (Application() != nullptr) {
+    Application()->Screens().SetActiveWindow(kMainMenu);
+  }
+}

@@ -1,0 +1,112 @@
+// What the two game screens share: their own camera, the board seen through
+// it, the menu and rotate buttons, the score line, the rings' arrows and the
+// texts standing in the scene, the commands of the buttons and the board, and
+// the music of the mode while the screen is shown. A mode adds its board and
+// rules and the way a game starts.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "game/RayCellPicker.h"
+#include "game/SceneTextList.h"
+#include "gfx/OClipList.h"
+#include "screens/ApplicationAudio.h"
+#include "screens/GameRenderWindow.h"
+#include "screens/ScreenButtons.h"
+#include "ui/OTextLabel.h"
+
+class BlockManager;
+class Cylinder;
+class OButton;
+class OCamera;
+class OMusicList;
+class RingArrows;
+
+class BoardWindow : public GameRenderWindow {
+ public:
+  static constexpr std::uint32_t kMainMenu = 201;
+  static constexpr std::uint32_t kScoreScreen = 209;
+  static constexpr std::uint16_t kEscapeKey = 27;
+  static constexpr float kFieldSize = 0.8f;
+
+  struct Layout {
+    std::uint32_t boardId;
+    std::uint32_t menuId;
+    std::uint32_t rotateClockwiseId;
+    std::uint32_t rotateAnticlockwiseId;
+    float farPlane;
+    OMusicList& playlist;
+  };
+
+  BoardWindow(std::uint32_t identifier, const Layout& layout);
+  ~BoardWindow() override;
+
+  // The mode's music takes over from the menu's while the game is shown.
+  void OnShow() override;
+  void OnHide() override;
+  void Draw() override;
+  // One frame of the board and of everything that moves over it.
+  void Update(std::uint32_t deltaMs) override;
+  bool CreateControls() override;
+  // Escape leaves for the menu; the game stays as it is.
+  bool HandleEvent(const OEvent& event) override;
+  bool OnCommand(std::uint32_t command, std::uint32_t param) override;
+
+  // Null between games.
+  virtual Cylinder* Board() const = 0;
+  virtual BlockManager& Rules() = 0;
+  // Empties the lists and starts the mode's game from the beginning.
+  virtual void StartGame() = 0;
+
+  const std::string& ScoreText() const { return score_->Text(); }
+  const std::string& SkillText() const { return skill_->Text(); }
+  SceneTextList& FloatingTexts() { return *floatingTexts_; }
+  SceneTextList& LongTexts() { return *longTexts_; }
+  OClipList& ArrowClips() { return arrowClips_; }
+
+ protected:
+  // The mode's controls that come before the rules object (the supply ring).
+  virtual void CreateModeControls() {}
+  virtual void CreateRules() = 0;
+  // What runs once the board's frame is done (the next Breakdown level).
+  virtual void AfterBoardFrame() {}
+  virtual void UpdateEffects(std::uint32_t /*deltaMs*/) {}
+  virtual void DrawEffects() {}
+  // The mode's labels and fields besides the score; the projection is the layout's.
+  virtual void DrawModeLabels() {}
+  virtual void DrawModeFields() {}
+
+  // Gives the board the screen's picker and places it where the camera sees it whole.
+  void PlaceBoard(Cylinder& board);
+  // Links the rules with the screen's sounds, buttons, arrows and texts.
+  void LinkRules(BlockManager& rules);
+  std::unique_ptr<OTextLabel> MakeField(std::int16_t x, std::int16_t y);
+  void DrawLabel(float x, float y, const char* text) const;
+  void ShowScore();
+  ApplicationAudio& Audio() { return audio_; }
+  RingArrows& Arrows() { return *arrows_; }
+  const Layout& GetLayout() const { return layout_; }
+
+ private:
+  void MakeCamera();
+  void MakeButtons();
+  OButton* AddButton(std::unique_ptr<OButton> button, const char* model, float x, float y);
+  void RotatePressed(int direction);
+  void RotateReleased();
+  void FinishGame();
+  void LeaveForMenu();
+
+  Layout layout_;
+  std::unique_ptr<OCamera> camera_;
+  RayCellPicker picker_;
+  ApplicationAudio audio_;
+  ScreenButtons buttons_;
+  OClipList arrowClips_;
+  std::unique_ptr<RingArrows> arrows_;
+  std::unique_ptr<SceneTextList> floatingTexts_;
+  std::unique_ptr<SceneTextList> longTexts_;
+  std::unique_ptr<OTextLabel> score_;
+  std::unique_ptr<OTextLabel> skill_;
+};

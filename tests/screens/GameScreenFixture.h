@@ -1,0 +1,94 @@
+// A real application on the offscreen video driver with the generated models
+// and pictures, the plain main menu (201) and score screen (209) to switch to,
+// and a game screen shown on it. The colour generator starts from a known
+// seed, so every run deals the same boards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/OApplication.h"
+#include "app/OConfig.h"
+#include "app/OLog.h"
+#include "support/TestArchive.h"
+#include "support/TestFiles.h"
+
+class Cylinder;
+class BoardWindow;
+
+// Hears which sounds the screens ask for.
+class ListeningApplication : public OApplication {
+ public:
+  using OApplication::OApplication;
+
+  void PlaySound(std::int32_t sound) override {
+    sounds.push_back(sound);
+    OApplication::PlaySound(sound);
+  }
+
+  std::vector<std::int32_t> sounds;
+};
+
+class GameScreenFixture : public ::testing::Test {
+ protected:
+  static constexpr int kWidth = 800;
+  static constexpr int kHeight = 600;
+  static constexpr std::uint32_t kMenu = 201;
+  static constexpr std::uint32_t kScoreScreen = 209;
+
+  struct Pixel {
+    int x;
+    int y;
+  };
+
+  void SetUp() override;
+  void TearDown() override;
+
+  template <typename Screen>
+  Screen& Show() {
+    auto screen = std::make_unique<Screen>();
+    Screen& shown = *screen;
+    application_->Screens().AddWindow(std::move(screen));
+    application_->Screens().SetActiveWindow(Screen::kIdentifier);
+    return shown;
+  }
+
+  std::uint32_t ActiveScreen() const;
+  // Frames of the shown screen without drawing them, as many as it takes.
+  void Run(std::uint32_t elapsed, int frames = 1);
+  // Frames until the condition holds; false when it never did.
+  bool RunUntil(const std::function<bool()>& condition, std::uint32_t elapsed = 20);
+  // Runs frames until the board lies still again.
+  void FinishIntro(BoardWindow& screen);
+  void FinishMove(BoardWindow& screen);
+  // One whole frame of the application, drawing included.
+  void DrawFrame() { application_->Frame(16); }
+
+  // Input at a window pixel, y from the top, through the application.
+  void Move(Pixel at);
+  void Click(Pixel at);
+  void Press(Pixel at);
+  void Release(Pixel at);
+  void PressKey(std::uint16_t key);
+  // The first pixel of a sweep over the window at which the condition holds
+  // after the pointer moved there.
+  std::optional<Pixel> FindPointer(const std::function<bool()>& condition);
+  // Where the screen's layout point (512 x 512, origin bottom left) lies in the window.
+  static Pixel LayoutPoint(float x, float y);
+
+  TempFolder folder_;
+  OConfig config_{folder_ / "Data/Config.Cfg"};
+  OLog log_{folder_ / "Report.html"};
+  std::unique_ptr<TestArchive> archive_;
+  std::unique_ptr<ListeningApplication> application_;
+};
+
+// The colours of every cell, ring by ring from the bottom, as the columns stand.
+std::vector<std::uint16_t> Colours(const Cylinder& board);
+// The number of blocks drawn in the group highlight's flat full colour.
+int HighlightedBlocks(const Cylinder& board);
