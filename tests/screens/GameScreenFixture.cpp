@@ -1,9 +1,14 @@
 #include "GameScreenFixture.h"
 
+#include <GL/gl.h>
+
 #include <cstdlib>
+#include <fstream>
 
 #include "assetgen/AssetSink.h"
 #include "assetgen/Models.h"
+#include "assetgen/PngWriter.h"
+#include "assetgen/RgbaImage.h"
 #include "assetgen/Textures.h"
 #include "game/Block.h"
 #include "game/BlockManager.h"
@@ -43,6 +48,12 @@ const TestArchive::Members& GeneratedAssets() {
 }
 
 }  // namespace
+
+void ListeningApplication::Flip() {
+  picture.assign(static_cast<std::size_t>(ClientWidth()) * ClientHeight() * 4, 0);
+  glReadPixels(0, 0, ClientWidth(), ClientHeight(), GL_RGBA, GL_UNSIGNED_BYTE, picture.data());
+  OApplication::Flip();
+}
 
 void GameScreenFixture::SetUp() {
   USE_OFFSCREEN_VIDEO_OR_SKIP();
@@ -177,4 +188,39 @@ int HighlightedBlocks(const Cylinder& board) {
     }
   }
   return count;
+}
+
+int ChangedAround(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b, float x, float y,
+                  float radius) {
+  constexpr int kWidth = 800;
+  constexpr int kHeight = 600;
+  const float xScale = kWidth / 512.0f;
+  const float yScale = kHeight / 512.0f;
+  int changed = 0;
+  for (int row = static_cast<int>((y - radius) * yScale); row < static_cast<int>((y + radius) * yScale);
+       ++row) {
+    for (int column = static_cast<int>((x - radius) * xScale);
+         column < static_cast<int>((x + radius) * xScale); ++column) {
+      const std::size_t i = (static_cast<std::size_t>(row) * kWidth + column) * 4;
+      const int difference =
+          std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) + std::abs(a[i + 2] - b[i + 2]);
+      changed += difference > 60 ? 1 : 0;
+    }
+  }
+  return changed;
+}
+
+void SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& path) {
+  constexpr int kWidth = 800;
+  constexpr int kHeight = 600;
+  RgbaImage image(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const std::uint8_t* p = &pixels[(static_cast<std::size_t>(kHeight - 1 - y) * kWidth + x) * 4];
+      image.At(x, y) = {p[0], p[1], p[2], 255};
+    }
+  }
+  const std::vector<std::uint8_t> png = EncodePng(image);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/OApplication.h"
@@ -21,7 +22,7 @@
 class Cylinder;
 class BoardWindow;
 
-// Hears which sounds the screens ask for.
+// Hears which sounds the screens ask for, and keeps each picture just before it is shown.
 class ListeningApplication : public OApplication {
  public:
   using OApplication::OApplication;
@@ -30,8 +31,10 @@ class ListeningApplication : public OApplication {
     sounds.push_back(sound);
     OApplication::PlaySound(sound);
   }
+  void Flip() override;
 
   std::vector<std::int32_t> sounds;
+  std::vector<std::uint8_t> picture;  // RGBA, bottom row first
 };
 
 class GameScreenFixture : public ::testing::Test {
@@ -52,6 +55,8 @@ class GameScreenFixture : public ::testing::Test {
   template <typename Screen>
   Screen& Show() {
     auto screen = std::make_unique<Screen>();
+    // As the game-type screen makes them.
+    screen->SetBackground("brightgameback.jpg");
     Screen& shown = *screen;
     application_->Screens().AddWindow(std::move(screen));
     application_->Screens().SetActiveWindow(Screen::kIdentifier);
@@ -88,6 +93,12 @@ class GameScreenFixture : public ::testing::Test {
   std::unique_ptr<ListeningApplication> application_;
 };
 
+// Pixels that differ clearly between two pictures of the window in the box of
+// `radius` layout units round a layout point.
+int ChangedAround(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b, float x, float y,
+                  float radius);
+// Writes a picture of the window as a PNG, to look at.
+void SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& path);
 // The colours of every cell, ring by ring from the bottom, as the columns stand.
 std::vector<std::uint16_t> Colours(const Cylinder& board);
 // The number of blocks drawn in the group highlight's flat full colour.

@@ -2,11 +2,13 @@
 // group under the pointer, a click that scores, the rotate buttons, leaving
 // for the menu and coming back, and the end of a game.
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "GameScreenFixture.h"
 #include "audio/GameSounds.h"
+#include "audio/OMusicList.h"
 #include "game/BlockManager.h"
 #include "game/BoardPicture.h"
 #include "game/Cylinder.h"
@@ -175,6 +177,51 @@ TEST_F(RemoverWindowTest, AnEndedGameIsHandedOnAfterItsMessageHasShown) {
     EXPECT_EQ(ActiveScreen(), kScoreScreen);
     EXPECT_EQ(screen.Board()->State(), BoardState::GameOver);
   }
+}
+
+TEST_F(RemoverWindowTest, TheBoardButtonsAndTheScoreLineAreDrawn) {
+  auto plain = std::make_unique<ORenderWindow>(205);
+  plain->SetBackground("brightgameback.jpg");
+  application_->Screens().AddWindow(std::move(plain));
+  application_->Screens().SetActiveWindow(205);
+  DrawFrame();
+  const std::vector<std::uint8_t> background = application_->picture;
+  RemoverWindow& screen = Play();
+  DrawFrame();
+  const std::vector<std::uint8_t> game = application_->picture;
+  if (const char* shot = std::getenv("TORNET_GAME_SHOT")) {
+    SavePicture(game, shot);
+  }
+  ASSERT_EQ(game.size(), background.size());
+  EXPECT_GT(ChangedAround(game, background, 256, 256, 20), 200) << "the board";
+  EXPECT_GT(ChangedAround(game, background, 90, 256, 8), 20) << "the clockwise button";
+  EXPECT_GT(ChangedAround(game, background, 420, 256, 8), 20) << "the anticlockwise button";
+  EXPECT_GT(ChangedAround(game, background, 450, 25, 8), 20) << "the menu button";
+  EXPECT_GT(ChangedAround(game, background, 30, 486, 6), 10) << "Score:";
+  EXPECT_GT(ChangedAround(game, background, 25, 468, 6), 10) << "the skill's name";
+  static_cast<void>(screen);
+}
+
+TEST_F(RemoverWindowTest, TheGamesMusicPlaysWhileItIsShown) {
+  OConfig::Instance().musicOn = true;
+  application_->Screens().SetActiveWindow(kMenu);
+  application_->Music().currentList = &OMusicList::Menu();
+  Play();
+  EXPECT_EQ(application_->Music().currentList, &OMusicList::Remover());
+  PressKey(kEscape);
+  EXPECT_EQ(application_->Music().currentList, &OMusicList::Menu());
+
+  SCOPED_TRACE("with the music off the list stays");
+  OConfig::Instance().musicOn = false;
+  application_->Screens().SetActiveWindow(RemoverWindow::kIdentifier);
+  EXPECT_EQ(application_->Music().currentList, &OMusicList::Menu());
+}
+
+TEST_F(RemoverWindowTest, QuitPlaysTheClickAndEndsTheProgram) {
+  RemoverWindow& screen = Play();
+  application_->sounds.clear();
+  EXPECT_TRUE(screen.OnCommand(GameRenderWindow::kQuitCommand, OControl::kClicked));
+  EXPECT_EQ(application_->sounds, std::vector<std::int32_t>{GameSounds::kClick});
 }
 
 }  // namespace
