@@ -1,6 +1,7 @@
 // The Breakdown screen on the real application: the supply ring filling and
 // pushing rows, a click on it, a level completed and the next one started, and
 // a game lost with the rings bursting.
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ TEST_F(CollapseWindowTest, TheSupplyRingFillsAndPushesRowsUp) {
   EXPECT_NE(BoardPicture::Of(*screen.Board()), dealt);
   EXPECT_EQ(screen.RowsLeftText(), "24");
   DrawFrame();
+  if (const char* shot = std::getenv("TORNET_BREAKDOWN_SHOT")) {
+    SavePicture(application_->picture, shot);
+  }
 }
 
 TEST_F(CollapseWindowTest, AClickOnTheSupplyRingPushesARowAtOnce) {
@@ -96,6 +100,21 @@ TEST_F(CollapseWindowTest, WithoutInputTheGameIsLostAndTheRingsBurst) {
   DrawFrame();
   ASSERT_TRUE(RunUntil([this] { return ActiveScreen() == kScoreScreen; }));
   EXPECT_EQ(screen.Board()->State(), BoardState::GameOver);
+}
+
+TEST_F(CollapseWindowTest, AStartLevelOutsideTheTableStartsAtItsNearestEnd) {
+  struct Case {
+    std::int32_t setting;
+    const char* shown;
+  };
+  for (const Case& start : {Case{0, "1"}, Case{-3, "1"}, Case{4, "4"}, Case{11, "10"}, Case{1000, "10"}}) {
+    SCOPED_TRACE(testing::Message() << "start level " << start.setting);
+    OConfig::Instance().startLevel = start.setting;
+    CollapseWindow& screen = Show<CollapseWindow>();
+    EXPECT_EQ(screen.LevelText(), start.shown);
+    application_->Screens().SetActiveWindow(kMenu);
+    std::unique_ptr<ORenderWindow> done = application_->Screens().RemoveWindow(&screen);
+  }
 }
 
 }  // namespace
