@@ -64,7 +64,6 @@ class BoardWindow : public GameRenderWindow {
   const std::string& SkillText() const { return skill_->Text(); }
   SceneTextList& FloatingTexts() { return *floatingTexts_; }
   SceneTextList& LongTexts() { return *longTexts_; }
-  OClipList& ArrowClips() { return arrowClips_; }
 
  protected:
   // The mode's controls that come before the rules object (the supply ring).
@@ -85,9 +84,7 @@ class BoardWindow : public GameRenderWindow {
   std::unique_ptr<OTextLabel> MakeField(std::int16_t x, std::int16_t y);
   void DrawLabel(float x, float y, const char* text) const;
   void ShowScore();
-  ApplicationAudio& Audio() { return audio_; }
   RingArrows& Arrows() { return *arrows_; }
-  const Layout& GetLayout() const { return layout_; }
 
  private:
   void MakeCamera();

@@ -24,7 +24,6 @@ class CollapseWindow : public BoardWindow, private LevelDisplay {
   BlockManager& Rules() override { return *rules_; }
   void StartGame() override;
 
-  CollapseCylinder* CollapseBoard() const { return board_; }
   CollapseBlockManager& CollapseRules() { return *rules_; }
   SupRing& Supply() { return *supply_; }
   const std::string& LevelText() const { return level_->Text(); }
