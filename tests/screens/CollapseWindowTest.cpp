@@ -36,9 +36,15 @@ class CollapseWindowTest : public GameScreenFixture {
   // Clicks the supply ring on an emptied board, so the game goes on, and lets the row settle.
   void PushRowNow(CollapseWindow& screen) {
     EmptyBoard(screen);
-    Click(PointAtSupply(screen));
+    // The supply ring turns but stays where it hangs, so the first pixel found serves every click.
+    if (!supplyPixel_) {
+      supplyPixel_ = PointAtSupply(screen);
+    }
+    Click(*supplyPixel_);
     FinishMove(screen);
   }
+
+  std::optional<Pixel> supplyPixel_;
 };
 
 TEST_F(CollapseWindowTest, TheSupplyRingFillsAndPushesRowsUp) {
