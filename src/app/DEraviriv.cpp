@@ -15,6 +15,8 @@
 #include "game/GoodyTemplates.h"
 #include "gfx/OCamera.h"
 #include "gfx/OLight.h"
+#include "screens/GameTypeWindow.h"
+#include "screens/OMenuWindow.h"
 
 namespace {
 
@@ -25,11 +27,11 @@ struct ScreenPlan {
 
 // The screens that live for the whole run, in the order they are registered.
 // The two game screens come and go with the games.
-constexpr ScreenPlan kScreens[] = {
-    {201, "Menu.jpg"},        {202, "gametypebright.jpg"}, {205, "nongameback.jpg"}, {206, "nongameback.jpg"},
-    {209, "nongameback.jpg"}, {210, "nongameback.jpg"},    {212, "nongameback.jpg"},
+// The side screens that are still plain pictures; the menus come first.
+constexpr ScreenPlan kPlainScreens[] = {
+    {205, "nongameback.jpg"}, {206, "nongameback.jpg"}, {209, "nongameback.jpg"},
+    {210, "nongameback.jpg"}, {212, "nongameback.jpg"},
 };
-constexpr std::uint32_t kMainMenu = 201;
 
 }  // namespace
 
@@ -62,7 +64,7 @@ bool DEraviriv::Init() {
 
   MakeScreens();
   Progress(85, 90);
-  Screens().SetActiveWindow(kMainMenu);
+  Screens().SetActiveWindow(OMenuWindow::kIdentifier);
   Music().currentList = &OMusicList::Menu();
   if (Config().musicOn) {
     Music().Start();
@@ -98,7 +100,13 @@ void DEraviriv::LoadMusic() {
 }
 
 void DEraviriv::MakeScreens() {
-  for (const ScreenPlan& plan : kScreens) {
+  auto menu = std::make_unique<OMenuWindow>();
+  menu->SetBackground("Menu.jpg");
+  Screens().AddWindow(std::move(menu));
+  auto gameType = std::make_unique<GameTypeWindow>();
+  gameType->SetBackground("gametypebright.jpg");
+  Screens().AddWindow(std::move(gameType));
+  for (const ScreenPlan& plan : kPlainScreens) {
     auto screen = std::make_unique<ORenderWindow>(plan.identifier);
     screen->SetBackground(plan.background);
     Screens().AddWindow(std::move(screen));
