@@ -1,6 +1,7 @@
 // What the player waits for: the start-up from nothing to the first frame of
-// the main menu, and a menu frame at 1024 x 768 against the floor of only
-// clearing and swapping, in the same run. Needs a display; run it as
+// the main menu, and frames at 1024 x 768 (the menu, and a Remover game in low
+// and high detail) against the floor of only clearing and swapping, in the same run. Needs a display; run it
+// as
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_app
 // It plays in a scratch game folder that links the built game's data.
 #include <GL/gl.h>
@@ -15,6 +16,8 @@
 #include "app/DEraviriv.h"
 #include "app/OConfig.h"
 #include "app/OLog.h"
+#include "gfx/OModelManager.h"
+#include "screens/GameTypeWindow.h"
 
 namespace {
 
@@ -80,6 +83,28 @@ void BM_MenuFrame1024x768(benchmark::State& state) {
   StopGame(game);
 }
 BENCHMARK(BM_MenuFrame1024x768)->Unit(benchmark::kMillisecond);
+
+// A Remover game at rest after its intro, with the blocks in low (1) or high (2) detail.
+void BM_RemoverFrame1024x768(benchmark::State& state) {
+  EnterScratchGameFolder();
+  std::unique_ptr<DEraviriv> game = StartGame();
+  OModelManager::Instance().SetDetail(static_cast<std::int32_t>(state.range(0)));
+  OModelManager::Instance().ReloadDetailModels();
+  auto* gameType = dynamic_cast<GameTypeWindow*>(game->Screens().FindWindow(GameTypeWindow::kIdentifier));
+  gameType->OnCommand(GameTypeWindow::kRemover, 1);
+  for (int frame = 0; frame < 200; ++frame) {
+    game->Frame(16);
+  }
+  for (auto _ : state) {
+    game->Frame(16);
+  }
+  glFinish();
+  StopGame(game);
+}
+BENCHMARK(BM_RemoverFrame1024x768)
+    ->Arg(OModelManager::kLowDetail)
+    ->Arg(OModelManager::kHighDetail)
+    ->Unit(benchmark::kMillisecond);
 
 // Only what every frame must do: clear the window and swap.
 void BM_ClearAndSwapFloor1024x768(benchmark::State& state) {

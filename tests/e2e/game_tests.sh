@@ -10,6 +10,7 @@
 set -uo pipefail
 
 test_name=$1
+window=
 game=$2
 data=$3
 x_helper=$4
@@ -121,6 +122,98 @@ test_windowed_800x600() {
   [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] || fail "the window is ${WIDTH}x${HEIGHT}"
   # Centred on the 1024 x 768 screen.
   [ "$X" = 112 ] && [ "$Y" = 84 ] || fail "the window stands at $X,$Y"
+  "$x_helper" close "$window"
+  expect_exit 0
+}
+
+# Pixels that differ between two screenshots in a region WxH+X+Y of the screen.
+changed_pixels() {
+  local a=$1 b=$2 region=$3
+  convert "$a" -crop "$region" +repage "$folder/region-a.png"
+  convert "$b" -crop "$region" +repage "$folder/region-b.png"
+  compare -metric AE -fuzz 10% "$folder/region-a.png" "$folder/region-b.png" null: 2>&1 | cut -d' ' -f1
+}
+
+shot() { import -window root "$folder/$1.png" 2>/dev/null || fail "no screenshot"; }
+
+# A point of the screens' 512 x 512 layout, origin bottom left, as a pixel of the 800 x 600 window.
+layout_x() { echo $(($1 * 800 / 512)); }
+layout_y() { echo $(((512 - $1) * 600 / 512)); }
+
+click_layout() {
+  xdotool mousemove --window "$window" "$(layout_x "$1")" "$(layout_y "$2")"
+  sleep 0.3
+  xdotool click 1
+  sleep "${3:-1}"
+}
+
+start_windowed_game() {
+  make_folder
+  printf '1\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n' >"$folder/Data/Config.Cfg"
+  start_game
+  window=$(wait_for_window)
+  xdotool windowfocus "$window"
+  sleep 1.5
+}
+
+# The window stands centred on the 1024 x 768 screen.
+board_region="400x400+312+184"
+score_region="160x40+112+84"
+
+test_play_remover() {
+  start_windowed_game
+  shot menu
+  click_layout 77 312      # New Game
+  click_layout 375 404 3   # Remover; the rings drop in
+  shot board
+  [ "$(changed_pixels "$folder/menu.png" "$folder/board.png" "$board_region")" -gt 20000 ] ||
+    fail "no board after choosing Remover"
+  # The deal is random: a block without neighbours of its colour removes
+  # nothing, so the player tries a few blocks until a group goes.
+  local scored=0
+  for point in "400 330" "380 300" "420 360" "400 270" "360 390" "440 300"; do
+    xdotool mousemove --window "$window" $point
+    sleep 0.5
+    xdotool click 1
+    sleep 2
+    shot clicked
+    if [ "$(changed_pixels "$folder/board.png" "$folder/clicked.png" "$score_region")" -gt 20 ]; then
+      scored=1
+      break
+    fi
+  done
+  [ "$scored" = 1 ] || fail "no click changed the score"
+  [ "$(changed_pixels "$folder/board.png" "$folder/clicked.png" "$board_region")" -gt 300 ] ||
+    fail "a click changed nothing on the board"
+  xdotool mousedown 3
+  sleep 0.8
+  xdotool mouseup 3
+  sleep 1.5
+  shot turned
+  [ "$(changed_pixels "$folder/clicked.png" "$folder/turned.png" "$board_region")" -gt 300 ] ||
+    fail "holding the right button turned nothing"
+  xdotool key Escape
+  sleep 1
+  shot menu_again
+  [ "$(changed_pixels "$folder/menu.png" "$folder/menu_again.png" "120x60+172+104")" -gt 200 ] ||
+    fail "the menu shows no continue button"
+  click_layout 77 448 1.5   # Continue
+  shot continued
+  [ "$(changed_pixels "$folder/turned.png" "$folder/continued.png" "$board_region")" -lt 3000 ] ||
+    fail "continue did not bring back the same board"
+  "$x_helper" close "$window"
+  expect_exit 0
+}
+
+test_play_breakdown() {
+  start_windowed_game
+  click_layout 77 312       # New Game
+  click_layout 300 216 3    # Breakdown; the bottom rings drop in
+  shot started
+  sleep 8                   # more than one row at level 1
+  shot risen
+  [ "$(changed_pixels "$folder/started.png" "$folder/risen.png" "$board_region")" -gt 1000 ] ||
+    fail "no row rose"
   "$x_helper" close "$window"
   expect_exit 0
 }
