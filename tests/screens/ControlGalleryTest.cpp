@@ -7,18 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "GameScreenFixture.h"
 #include "app/OApplication.h"
 #include "app/OConfig.h"
 #include "app/OLog.h"
 #include "assetgen/AssetSink.h"
 #include "assetgen/Buttons.h"
-#include "assetgen/PngWriter.h"
-#include "assetgen/RgbaImage.h"
 #include "assetgen/Textures.h"
 #include "gfx/OCamera.h"
 #include "gfx/OLight.h"
@@ -44,9 +42,6 @@
 namespace {
 
 using Pixels = std::vector<std::uint8_t>;
-// The size the window is first made in: the offscreen driver does not resize its surface.
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 
 void KeepGLDriverLoaded() { static const GLTestContext keeper(1, 1); }
 
@@ -155,37 +150,6 @@ class PictureApplication : public OApplication {
   Pixels picture;
 };
 
-// Pixels that differ clearly between two pictures in the box of `radius`
-// layout units round a layout point.
-int ChangedAround(const Pixels& a, const Pixels& b, Spot spot, float radius) {
-  const float scale = static_cast<float>(kWidth) / 512.0f;
-  int changed = 0;
-  for (int y = static_cast<int>((spot.y - radius) * scale * kHeight / kWidth);
-       y < static_cast<int>((spot.y + radius) * scale * kHeight / kWidth); ++y) {
-    for (int x = static_cast<int>((spot.x - radius) * scale); x < static_cast<int>((spot.x + radius) * scale);
-         ++x) {
-      const std::size_t i = (static_cast<std::size_t>(y) * kWidth + x) * 4;
-      const int difference =
-          std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) + std::abs(a[i + 2] - b[i + 2]);
-      changed += difference > 60 ? 1 : 0;
-    }
-  }
-  return changed;
-}
-
-void Save(const Pixels& pixels, const char* path) {
-  RgbaImage image(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const std::uint8_t* p = &pixels[((kHeight - 1 - y) * kWidth + x) * 4];
-      image.At(x, y) = {p[0], p[1], p[2], 255};
-    }
-  }
-  const std::vector<std::uint8_t> png = EncodePng(image);
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-}
-
 TEST(ControlGalleryTest, EveryControlShowsWhereItIsPlaced) {
   // Under xvfb-run, SDL_VIDEODRIVER=x11 draws on the X server instead.
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -195,6 +159,7 @@ TEST(ControlGalleryTest, EveryControlShowsWhereItIsPlaced) {
   }
   TempFolder folder;
   OConfig config(folder / "Data/Config.Cfg");
+  // 800 x 600: the size the window is first made in; the offscreen driver does not resize its surface.
   config.displayMode = 1;
   config.colourDepth = 32;
   config.fullScreen = false;
@@ -225,19 +190,16 @@ TEST(ControlGalleryTest, EveryControlShowsWhereItIsPlaced) {
   ASSERT_EQ(controls.size(), background.size());
 
   if (const char* shot = std::getenv("TORNET_GALLERY_SHOT")) {
-    Save(controls, shot);
+    SavePicture(controls, shot);
   }
   for (const Spot& spot : GalleryScreen::kSpots) {
     SCOPED_TRACE(testing::Message() << "the control at " << spot.x << ", " << spot.y);
-    EXPECT_GT(ChangedAround(controls, background, spot, 8.0f), 30);
+    EXPECT_GT(ChangedAround(controls, background, spot.x, spot.y, 8.0f), 30);
   }
-  EXPECT_GT(ChangedAround(controls, background, {330, 160}, 10.0f), 30) << "the text field";
-  EXPECT_GT(ChangedAround(controls, background, {330, 110}, 10.0f), 30) << "the text stack";
-  EXPECT_GT(ChangedAround(controls, background, {330, 68}, 8.0f), 30) << "the label";
-  EXPECT_GT(ChangedAround(controls, background, {459, 485}, 6.0f), 30) << "the window buttons";
-  if (const char* shot = std::getenv("TORNET_GALLERY_SHOT")) {
-    Save(controls, shot);
-  }
+  EXPECT_GT(ChangedAround(controls, background, 330, 160, 10.0f), 30) << "the text field";
+  EXPECT_GT(ChangedAround(controls, background, 330, 110, 10.0f), 30) << "the text stack";
+  EXPECT_GT(ChangedAround(controls, background, 330, 68, 8.0f), 30) << "the label";
+  EXPECT_GT(ChangedAround(controls, background, 459, 485, 6.0f), 30) << "the window buttons";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "GameScreenFixture.h"
 #include "app/OApplication.h"
 #include "app/OConfig.h"
 #include "app/OLog.h"
@@ -62,20 +63,6 @@ std::pair<int, int> WindowPosition() {
   int y = 0;
   SDL_GetWindowPosition(SDL_GL_GetCurrentWindow(), &x, &y);
   return {x, y};
-}
-
-// Whether the quit message is waiting, taking every message up to it. One
-// round of polling may stop short of messages posted since the last round.
-bool QuitPosted() {
-  platform::WindowEvent message;
-  for (int round = 0; round < 2; ++round) {
-    while (platform::PollWindowEvent(message)) {
-      if (message.kind == platform::WindowEventKind::Quit) {
-        return true;
-      }
-    }
-  }
-  return false;
 }
 
 class GameRenderWindowTest : public ::testing::Test {

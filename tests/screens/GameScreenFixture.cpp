@@ -224,3 +224,15 @@ void SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& pat
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
 }
+
+bool QuitPosted() {
+  platform::WindowEvent message;
+  for (int round = 0; round < 2; ++round) {
+    while (platform::PollWindowEvent(message)) {
+      if (message.kind == platform::WindowEventKind::Quit) {
+        return true;
+      }
+    }
+  }
+  return false;
+}

@@ -97,6 +97,9 @@ class GameScreenFixture : public ::testing::Test {
 // `radius` layout units round a layout point.
 int ChangedAround(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b, float x, float y,
                   float radius);
+// Whether the quit message is waiting, taking every message up to it. One
+// round of polling may stop short of messages posted since the last round.
+bool QuitPosted();
 // Writes a picture of the window as a PNG, to look at.
 void SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& path);
 // The colours of every cell, ring by ring from the bottom, as the columns stand.

@@ -34,18 +34,6 @@ class MenusTest : public GameScreenFixture {
     screens.SetActiveWindow(kMenu);
   }
 
-  static bool QuitPosted() {
-    platform::WindowEvent message;
-    for (int round = 0; round < 2; ++round) {
-      while (platform::PollWindowEvent(message)) {
-        if (message.kind == platform::WindowEventKind::Quit) {
-          return true;
-        }
-      }
-    }
-    return false;
-  }
-
   OMenuWindow* menu_ = nullptr;
   GameTypeWindow* gameType_ = nullptr;
 };
