@@ -16,6 +16,7 @@
 #include "gfx/OCamera.h"
 #include "gfx/OLight.h"
 #include "screens/GameTypeWindow.h"
+#include "screens/OHelpWindow.h"
 #include "screens/OMenuWindow.h"
 
 namespace {
@@ -32,6 +33,13 @@ constexpr ScreenPlan kPlainScreens[] = {
     {205, "nongameback.jpg"}, {206, "nongameback.jpg"}, {209, "nongameback.jpg"},
     {210, "nongameback.jpg"}, {212, "nongameback.jpg"},
 };
+
+std::unique_ptr<ORenderWindow> MakeSideScreen(std::uint32_t identifier) {
+  if (identifier == OHelpWindow::kIdentifier) {
+    return std::make_unique<OHelpWindow>();
+  }
+  return std::make_unique<ORenderWindow>(identifier);
+}
 
 }  // namespace
 
@@ -107,7 +115,7 @@ void DEraviriv::MakeScreens() {
   gameType->SetBackground("gametypebright.jpg");
   Screens().AddWindow(std::move(gameType));
   for (const ScreenPlan& plan : kPlainScreens) {
-    auto screen = std::make_unique<ORenderWindow>(plan.identifier);
+    auto screen = MakeSideScreen(plan.identifier);
     screen->SetBackground(plan.background);
     Screens().AddWindow(std::move(screen));
   }
