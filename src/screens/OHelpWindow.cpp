@@ -84,6 +84,8 @@ OButton* OHelpWindow::AddButton(std::unique_ptr<OButton> button, const char* mod
     button->PlaceAtDesignPoint(x, kButtonY, 0.0f, *Camera(), kLayoutSize, kLayoutSize);
   }
   button->SetScale(kButtonScale, kButtonScale, kButtonScale);
+  // A fresh model shows all its objects; the arrows would glow with both faces at once.
+  button->SetVisible(0, true);
   OButton* added = button.get();
   AddControl(std::move(button));
   return added;

@@ -218,6 +218,37 @@ test_play_breakdown() {
   expect_exit 0
 }
 
+# The help pages' text, between the title and the arrows.
+help_text_region="600x400+212+168"
+
+test_help_pages() {
+  start_windowed_game
+  shot menu
+  click_layout 143 58      # Help
+  shot page1
+  [ "$(changed_pixels "$folder/menu.png" "$folder/page1.png" "$help_text_region")" -gt 20000 ] ||
+    fail "no help page after the help button"
+  local page
+  for page in 2 3 4; do
+    click_layout 307 46    # the forward arrow
+    shot "page$page"
+    [ "$(changed_pixels "$folder/page$((page - 1)).png" "$folder/page$page.png" "$help_text_region")" -gt 2000 ] ||
+      fail "the forward arrow did not turn to page $page"
+  done
+  click_layout 205 46      # the back arrow
+  shot back
+  [ "$(changed_pixels "$folder/page4.png" "$folder/back.png" "$help_text_region")" -gt 2000 ] ||
+    fail "the back arrow did not turn the page"
+  [ "$(changed_pixels "$folder/page3.png" "$folder/back.png" "$help_text_region")" -lt 200 ] ||
+    fail "the back arrow did not bring back the goodies page"
+  click_layout 256 46      # Menu
+  shot menu_again
+  [ "$(changed_pixels "$folder/menu.png" "$folder/menu_again.png" "$help_text_region")" -lt 2000 ] ||
+    fail "the menu button did not go back to the menu"
+  "$x_helper" close "$window"
+  expect_exit 0
+}
+
 test_full_screen() {
   local server_log="$folder/xvfb.log" display_file="$folder/display"
   Xvfb -noreset -screen 0 1024x768x24 -displayfd 3 3>"$display_file" >"$server_log" 2>&1 &
