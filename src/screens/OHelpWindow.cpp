@@ -74,7 +74,6 @@ bool OHelpWindow::CreateControls() {
   next_ = AddButton(std::make_unique<PressBlendButton>(kNextPage), "rightarrow.asvm", 307.0f);
   previous_ = AddButton(std::make_unique<PressBlendButton>(kPreviousPage), "leftarrow.asvm", 205.0f);
   MakeGoodies();
-  page_ = kOverviewPage;
   return GameRenderWindow::CreateControls();
 }
 
@@ -147,7 +146,6 @@ void OHelpWindow::DrawPage(const HelpPage& page) const {
     font->DrawText(page.column, LineY(page.topMargin, line.index), line.text,
                    heading ? page.headingShadow : page.bodyShadow, kTextScale);
   }
-  font->colour = kWhite;
 }
 
 bool OHelpWindow::HandleEvent(const OEvent& event) {
