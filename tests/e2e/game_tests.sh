@@ -218,6 +218,24 @@ test_play_breakdown() {
   expect_exit 0
 }
 
+# On a 1280 x 1024 screen: "1024 x 768" chosen on the options screen and ok
+# make the window that size, and the settings file keeps the new mode.
+test_options_resolution() {
+  start_windowed_game
+  click_layout 275 180      # Options
+  click_layout 290 418      # the resolution stack steps to "1024 x 768"
+  click_layout 180 50 3     # ok: the window is made anew
+  local geometry mode
+  window=$(wait_for_window)
+  geometry=$(xdotool getwindowgeometry --shell "$window" | tr '\n' ' ')
+  eval "$geometry"
+  [ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] || fail "the window is ${WIDTH}x${HEIGHT} after ok"
+  mode=$(head -1 "$folder/Data/Config.Cfg")
+  [ "$mode" = 2 ] || fail "the settings file holds display mode $mode"
+  "$x_helper" close "$window"
+  expect_exit 0
+}
+
 test_full_screen() {
   local server_log="$folder/xvfb.log" display_file="$folder/display"
   Xvfb -noreset -screen 0 1024x768x24 -displayfd 3 3>"$display_file" >"$server_log" 2>&1 &
