@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <string>
 
 #include "app/OApplication.h"
 #include "app/OConfig.h"
@@ -69,6 +70,8 @@ constexpr float kSkillRadioY = 205.0f;
 constexpr float kEasyRadioX = 255.0f;
 constexpr float kNormalRadioX = 348.0f;
 constexpr float kStartLevelRadioY = 141.0f;
+constexpr float kDigitsY = 148.0f;
+constexpr float kDigitScale = 0.5f;
 constexpr std::array<float, 10> kStartLevelRadioX{229, 248, 270, 292, 313, 336, 357, 379, 401, 426};
 
 struct Box {
@@ -567,5 +570,11 @@ void OConfigWindow::DrawLabels() const {
   for (const Label& label : kLabels) {
     font->DrawText(label.x, label.y, label.text, true, kLabelScale);
   }
-  font->DrawText(225.0f, 148.0f, "1  2  3  4  5  6  7  8  9  10", true, 0.5f);
+  // Each number stands over its own button: a line of digits spaced with
+  // blanks drifts away from the buttons in a font whose digits are narrower.
+  for (std::size_t level = 0; level < kStartLevelRadioX.size(); ++level) {
+    const std::string number = std::to_string(level + 1);
+    const float halfWidth = font->TextWidth(number) * kDigitScale / 2.0f;
+    font->DrawText(kStartLevelRadioX[level] - halfWidth, kDigitsY, number, true, kDigitScale);
+  }
 }

@@ -160,6 +160,22 @@ TEST_F(OptionsTest, OkAppliesAndWritesTheGameSettings) {
   EXPECT_EQ(application_->Sound().Volume(), static_cast<std::uint32_t>(soundVolume));
 }
 
+TEST_F(OptionsTest, TheLoudestStepIsTheLoudestVolume) {
+  ClickAt(397, 325);
+  EXPECT_EQ(options_->Pending().soundVolume, 65535);
+  EXPECT_EQ(application_->Sound().Volume(), 65535u);
+}
+
+TEST_F(OptionsTest, TheDisplayInForceIsReadAgainOnEveryVisit) {
+  Cancel();
+  // As the window's full-screen button leaves it, behind this screen's back.
+  application_->SetFullScreen(1);
+  Reopen();
+  EXPECT_TRUE(options_->Committed().fullScreen);
+  EXPECT_TRUE(options_->Pending().fullScreen);
+  application_->SetFullScreen(0);
+}
+
 TEST_F(OptionsTest, ChoosingASkillShowsGroupsAgain) {
   ClickAt(275, 180);
   EXPECT_FALSE(options_->Pending().showGroups);
