@@ -36,6 +36,12 @@ constexpr float kLabelX = 80.0f;
 constexpr float kControlX = 275.0f;
 constexpr float kSliderX = 345.0f;
 constexpr float kSmallBoxX = 175.0f;
+constexpr float kFullScreenBoxX = 295.0f;
+constexpr float kShowGroupsY = 180.0f;
+constexpr float kSkinY = 105.0f;
+constexpr float kButtonY = 50.0f;
+constexpr float kOkX = 180.0f;
+constexpr float kCancelX = 300.0f;
 constexpr float kLabelScale = 0.8f;
 constexpr float kStackScale = 0.75f;
 constexpr float kOptionScale = 3.5f;
@@ -159,8 +165,8 @@ bool OConfigWindow::CreateControls() {
   MakeSystemControls();
   MakeGameControls();
   MakeSkinButton();
-  Keep(Placed(std::make_unique<OButton>(kOk, false), "ok.asvm", 180.0f, 50.0f, 1.0f, Camera()));
-  Keep(Placed(std::make_unique<OButton>(kCancel, false), "cancel.asvm", 300.0f, 50.0f, 1.0f, Camera()));
+  Keep(Placed(std::make_unique<OButton>(kOk, false), "ok.asvm", kOkX, kButtonY, 1.0f, Camera()));
+  Keep(Placed(std::make_unique<OButton>(kCancel, false), "cancel.asvm", kCancelX, kButtonY, 1.0f, Camera()));
   ReadSettingsInForce();
   pending_ = committed_;
   return GameRenderWindow::CreateControls();
@@ -180,7 +186,7 @@ void OConfigWindow::MakeSystemControls() {
   colourDepth->AddEntry("16 Bit", 16);
   colourDepth->AddEntry("32 Bit", 32);
   colourDepth_ = Keep(std::move(colourDepth));
-  fullScreen_ = Keep(Placed(std::make_unique<OCheckBox>(kFullScreen), "CheckBox.Asvm", kControlX + 20.0f,
+  fullScreen_ = Keep(Placed(std::make_unique<OCheckBox>(kFullScreen), "CheckBox.Asvm", kFullScreenBoxX,
                             ModelY(4), kOptionScale, Camera()));
   auto modelDetail = stack(kModelDetail, 5);
   modelDetail->AddEntry("Hight", OModelManager::kHighDetail);
@@ -202,8 +208,8 @@ void OConfigWindow::MakeGameControls() {
         Keep(Placed(std::make_unique<ORadioButton>(kEasy + static_cast<std::uint32_t>(skill), &skillGroup_),
                     "PARadio.asvm", radioX[skill], kSkillRadioY, kOptionScale, Camera()));
   }
-  showGroups_ = Keep(Placed(std::make_unique<OCheckBox>(kShowGroups), "CheckBox.Asvm", kControlX, 180.0f,
-                            kOptionScale, Camera()));
+  showGroups_ = Keep(Placed(std::make_unique<OCheckBox>(kShowGroups), "CheckBox.Asvm", kControlX,
+                            kShowGroupsY, kOptionScale, Camera()));
   for (std::size_t level = 0; level < startLevelRadios_.size(); ++level) {
     startLevelRadios_[level] =
         Keep(Placed(std::make_unique<ORadioButton>(kFirstStartLevel + static_cast<std::uint32_t>(level),
@@ -213,7 +219,7 @@ void OConfigWindow::MakeGameControls() {
 }
 
 void OConfigWindow::MakeSkinButton() {
-  auto skin = Placed(std::make_unique<SkinButton>(kSkin, false), "skin.asvm", kControlX, 105.0f, kSkinScale,
+  auto skin = Placed(std::make_unique<SkinButton>(kSkin, false), "skin.asvm", kControlX, kSkinY, kSkinScale,
                      Camera());
   for (const Skin& offered : kSkins) {
     skin->AddSkin(offered.texture, offered.number);

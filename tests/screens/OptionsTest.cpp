@@ -111,8 +111,9 @@ TEST_F(OptionsTest, ANewSkinShowsOnTheBlocksAtOnce) {
   ASSERT_EQ(Block::Skin().Name(), "scr.tga");
   ClickAt(275, 105);
   EXPECT_EQ(Block::Skin().Name(), "dom.tga") << "the next skin by number";
-  Cancel();
-  EXPECT_EQ(Block::Skin().Name(), "scr.tga");
+  PressKey(kEscape);
+  EXPECT_EQ(ActiveScreen(), kMenu);
+  EXPECT_EQ(Block::Skin().Name(), "scr.tga") << "Escape cancels";
 
   Reopen();
   ClickAt(275, 105);
