@@ -9,7 +9,6 @@
 #include "app/OResourceArchive.h"
 #include "audio/GameSounds.h"
 #include "audio/OMusicList.h"
-#include "game/Block.h"
 #include "game/BlockPrototypes.h"
 #include "game/BlockRandom.h"
 #include "game/GoodyTemplates.h"
@@ -62,7 +61,9 @@ bool DEraviriv::Init() {
   Progress(40, 45);
 
   BlockPrototypes::Instance().LoadModels();
-  Block::LoadSkin();
+  // The blocks get their skin from the options screen, which wears the first
+  // skin when the setting names none of them; loading the named one here would
+  // end the game over a hand-edited settings file.
   Progress(50, 60);
   GoodyTemplates::Instance().LoadModels();
   // Repeated events of one kind take turns among their sounds.
