@@ -9,15 +9,16 @@
 #include "app/OResourceArchive.h"
 #include "audio/GameSounds.h"
 #include "audio/OMusicList.h"
-#include "game/Block.h"
 #include "game/BlockPrototypes.h"
 #include "game/BlockRandom.h"
 #include "game/GoodyTemplates.h"
 #include "gfx/OCamera.h"
 #include "gfx/OLight.h"
 #include "screens/GameTypeWindow.h"
+#include "screens/OConfigWindow.h"
 #include "screens/OHelpWindow.h"
 #include "screens/OMenuWindow.h"
+#include "screens/WarningWindow.h"
 
 namespace {
 
@@ -28,17 +29,23 @@ struct ScreenPlan {
 
 // The screens that live for the whole run, in the order they are registered.
 // The two game screens come and go with the games.
-// The side screens that are still plain pictures; the menus come first.
-constexpr ScreenPlan kPlainScreens[] = {
+// The side screens; the menus come first.
+constexpr ScreenPlan kSideScreens[] = {
     {205, "nongameback.jpg"}, {206, "nongameback.jpg"}, {209, "nongameback.jpg"},
     {210, "nongameback.jpg"}, {212, "nongameback.jpg"},
 };
 
 std::unique_ptr<ORenderWindow> MakeSideScreen(std::uint32_t identifier) {
-  if (identifier == OHelpWindow::kIdentifier) {
-    return std::make_unique<OHelpWindow>();
+  switch (identifier) {
+    case OConfigWindow::kIdentifier:
+      return std::make_unique<OConfigWindow>();
+    case OHelpWindow::kIdentifier:
+      return std::make_unique<OHelpWindow>();
+    case WarningWindow::kIdentifier:
+      return std::make_unique<WarningWindow>();
+    default:
+      return std::make_unique<ORenderWindow>(identifier);
   }
-  return std::make_unique<ORenderWindow>(identifier);
 }
 
 }  // namespace
@@ -57,7 +64,9 @@ bool DEraviriv::Init() {
   Progress(40, 45);
 
   BlockPrototypes::Instance().LoadModels();
-  Block::LoadSkin();
+  // The blocks get their skin from the options screen, which wears the first
+  // skin when the setting names none of them; loading the named one here would
+  // end the game over a hand-edited settings file.
   Progress(50, 60);
   GoodyTemplates::Instance().LoadModels();
   // Repeated events of one kind take turns among their sounds.
@@ -114,7 +123,7 @@ void DEraviriv::MakeScreens() {
   auto gameType = std::make_unique<GameTypeWindow>();
   gameType->SetBackground("gametypebright.jpg");
   Screens().AddWindow(std::move(gameType));
-  for (const ScreenPlan& plan : kPlainScreens) {
+  for (const ScreenPlan& plan : kSideScreens) {
     auto screen = MakeSideScreen(plan.identifier);
     screen->SetBackground(plan.background);
     Screens().AddWindow(std::move(screen));

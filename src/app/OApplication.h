@@ -42,6 +42,8 @@ class OApplication : public OGLWindow, public OScreenHost {
   // Moves the pointer and hands the event to the shown screen.
   bool OnInput(const OEvent& event) override;
 
+  // The settings in force, which the options screen changes and saves.
+  using OGLWindow::Config;
   OScreenList& Screens() override { return screens_; }
   void PostQuit() override;
   // The window as the screens see it, the same one OGLWindow keeps.

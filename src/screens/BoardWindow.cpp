@@ -9,7 +9,6 @@
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
 #include "audio/OMusicList.h"
-#include "game/Block.h"
 #include "game/BlockManager.h"
 #include "game/Cylinder.h"
 #include "game/RingArrows.h"
@@ -103,10 +102,8 @@ void BoardWindow::LinkRules(BlockManager& rules) {
   rules.SetLongTexts(longTexts_.get());
 }
 
-// The skin may have been changed in the options while the game waited.
 void BoardWindow::OnShow() {
   GameRenderWindow::OnShow();
-  Block::LoadSkin();
   audio_.SwitchPlaylist(layout_.playlist);
 }
 

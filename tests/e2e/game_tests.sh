@@ -249,6 +249,32 @@ test_help_pages() {
   expect_exit 0
 }
 
+# On a 1280 x 1024 screen: "1024 x 768" chosen on the options screen and ok
+# make the window that size, and the settings file keeps the new mode. The
+# skin setting names no skin: the game starts all the same, and the setting
+# stays until the player picks a skin.
+test_options_resolution() {
+  make_folder
+  printf '1\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nold.tga\n' >"$folder/Data/Config.Cfg"
+  start_game
+  window=$(wait_for_window)
+  xdotool windowfocus "$window"
+  sleep 1.5
+  click_layout 275 180      # Options
+  click_layout 290 418      # the resolution stack steps to "1024 x 768"
+  click_layout 180 50 3     # ok: the window is made anew
+  local geometry mode
+  window=$(wait_for_window)
+  geometry=$(xdotool getwindowgeometry --shell "$window" | tr '\n' ' ')
+  eval "$geometry"
+  [ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] || fail "the window is ${WIDTH}x${HEIGHT} after ok"
+  mode=$(head -1 "$folder/Data/Config.Cfg")
+  [ "$mode" = 2 ] || fail "the settings file holds display mode $mode"
+  [ "$(tail -1 "$folder/Data/Config.Cfg")" = old.tga ] || fail "the skin setting was rewritten"
+  "$x_helper" close "$window"
+  expect_exit 0
+}
+
 test_full_screen() {
   local server_log="$folder/xvfb.log" display_file="$folder/display"
   Xvfb -noreset -screen 0 1024x768x24 -displayfd 3 3>"$display_file" >"$server_log" 2>&1 &

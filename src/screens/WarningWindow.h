@@ -1,0 +1,26 @@
+// Asks before a skill change on the options screen ends the game in progress.
+// Either answer goes back to the options screen; only there is anything applied.
+#pragma once
+
+#include <cstdint>
+
+#include "screens/GameRenderWindow.h"
+
+class WarningWindow : public GameRenderWindow {
+ public:
+  static constexpr std::uint32_t kIdentifier = 210;
+  static constexpr std::uint32_t kOk = 8001;
+  static constexpr std::uint32_t kCancel = 8002;
+
+  WarningWindow() : GameRenderWindow(kIdentifier) {}
+
+  bool CreateControls() override;
+  void Draw() override;
+  // Escape answers as ok does: the new skill stays chosen.
+  bool HandleEvent(const OEvent& event) override;
+  bool OnCommand(std::uint32_t command, std::uint32_t param) override;
+
+ private:
+  // Back to the options screen; a cancel takes the new skill back first.
+  void Answer(bool keepNewSkill);
+};
