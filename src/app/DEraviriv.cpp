@@ -17,6 +17,8 @@
 #include "gfx/OLight.h"
 #include "screens/GameTypeWindow.h"
 #include "screens/OMenuWindow.h"
+#include "screens/ScoreWindow.h"
+#include "screens/Top10WarningWindow.h"
 
 namespace {
 
@@ -27,11 +29,22 @@ struct ScreenPlan {
 
 // The screens that live for the whole run, in the order they are registered.
 // The two game screens come and go with the games.
-// The side screens that are still plain pictures; the menus come first.
-constexpr ScreenPlan kPlainScreens[] = {
+// The side screens, after the menus; those not built yet are plain pictures.
+constexpr ScreenPlan kSideScreens[] = {
     {205, "nongameback.jpg"}, {206, "nongameback.jpg"}, {209, "nongameback.jpg"},
     {210, "nongameback.jpg"}, {212, "nongameback.jpg"},
 };
+
+std::unique_ptr<ORenderWindow> MakeSideScreen(std::uint32_t identifier) {
+  switch (identifier) {
+    case ScoreWindow::kIdentifier:
+      return std::make_unique<ScoreWindow>();
+    case Top10WarningWindow::kIdentifier:
+      return std::make_unique<Top10WarningWindow>();
+    default:
+      return std::make_unique<ORenderWindow>(identifier);
+  }
+}
 
 }  // namespace
 
@@ -106,8 +119,8 @@ void DEraviriv::MakeScreens() {
   auto gameType = std::make_unique<GameTypeWindow>();
   gameType->SetBackground("gametypebright.jpg");
   Screens().AddWindow(std::move(gameType));
-  for (const ScreenPlan& plan : kPlainScreens) {
-    auto screen = std::make_unique<ORenderWindow>(plan.identifier);
+  for (const ScreenPlan& plan : kSideScreens) {
+    std::unique_ptr<ORenderWindow> screen = MakeSideScreen(plan.identifier);
     screen->SetBackground(plan.background);
     Screens().AddWindow(std::move(screen));
   }
