@@ -30,8 +30,8 @@ constexpr float kLinesLeft = 68.0f;
 constexpr float kLinesRight = 442.0f;
 constexpr float kTopLineY = 394.0f;
 // A field draws its text a little left of and below its box, so the box is
-// moved to put the typed name exactly where the row's name stands; it is lower
-// than a row so that its caret stays with the letters.
+// moved to put the typed name exactly where the row's name stands, and made
+// shorter than a row so that its caret spans the letters only.
 constexpr std::int16_t kFieldLeft = ScoreRow::kNameColumn - 1;
 constexpr std::int16_t kFieldRise = 6;
 constexpr std::uint16_t kFieldHeight = 24;

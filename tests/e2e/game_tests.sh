@@ -4,7 +4,8 @@
 #   game_tests.sh TEST GAME DATA X_HELPER [SCORE_WRITER]
 # TEST is one of the functions below; GAME the binary, DATA the folder with
 # Resource.Ztr and Sounds/, X_HELPER the helper that adds display modes and
-# closes windows, SCORE_WRITER the writer of top-ten files. Every test plays in a fresh game folder of its own.
+# closes windows, SCORE_WRITER the writer of top-ten files. Every test plays
+# in a fresh game folder of its own.
 # Tests that need a display expect one in DISPLAY (CTest runs them under
 # xvfb-run); the full-screen test starts its own server.
 set -uo pipefail

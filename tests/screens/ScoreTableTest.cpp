@@ -142,16 +142,6 @@ TEST_F(ScoreTableTest, AMissingFileIsAnEmptyTableAndNothingIsWritten) {
   EXPECT_FALSE(std::filesystem::exists(path_));
 }
 
-TEST_F(ScoreTableTest, ClearingLeavesAnEmptyFile) {
-  ScoreTable table(path_);
-  table.Insert(Entry("a", 5));
-  table.Clear();
-  EXPECT_EQ(table.Size(), 0u);
-  EXPECT_EQ(ReadText(path_), "");
-  ASSERT_TRUE(table.Load());
-  EXPECT_EQ(table.Size(), 0u);
-}
-
 TEST_F(ScoreTableTest, AFailedWriteKeepsTheOldFile) {
   ScoreTable table(path_);
   table.Insert(Entry("old", 5));
