@@ -18,34 +18,16 @@
 #include "screens/OConfigWindow.h"
 #include "screens/OHelpWindow.h"
 #include "screens/OMenuWindow.h"
+#include "screens/ScoreWindow.h"
+#include "screens/Top10WarningWindow.h"
 #include "screens/WarningWindow.h"
 
 namespace {
 
-struct ScreenPlan {
-  std::uint32_t identifier;
-  const char* background;
-};
-
-// The screens that live for the whole run, in the order they are registered.
-// The two game screens come and go with the games.
-// The side screens; the menus come first.
-constexpr ScreenPlan kSideScreens[] = {
-    {205, "nongameback.jpg"}, {206, "nongameback.jpg"}, {209, "nongameback.jpg"},
-    {210, "nongameback.jpg"}, {212, "nongameback.jpg"},
-};
-
-std::unique_ptr<ORenderWindow> MakeSideScreen(std::uint32_t identifier) {
-  switch (identifier) {
-    case OConfigWindow::kIdentifier:
-      return std::make_unique<OConfigWindow>();
-    case OHelpWindow::kIdentifier:
-      return std::make_unique<OHelpWindow>();
-    case WarningWindow::kIdentifier:
-      return std::make_unique<WarningWindow>();
-    default:
-      return std::make_unique<ORenderWindow>(identifier);
-  }
+// Every screen but the two game screens lives for the whole run.
+void AddScreen(OScreenList& screens, std::unique_ptr<ORenderWindow> screen, const char* background) {
+  screen->SetBackground(background);
+  screens.AddWindow(std::move(screen));
 }
 
 }  // namespace
@@ -116,16 +98,13 @@ void DEraviriv::LoadMusic() {
   }
 }
 
+// In this order; the two game screens come and go with the games.
 void DEraviriv::MakeScreens() {
-  auto menu = std::make_unique<OMenuWindow>();
-  menu->SetBackground("Menu.jpg");
-  Screens().AddWindow(std::move(menu));
-  auto gameType = std::make_unique<GameTypeWindow>();
-  gameType->SetBackground("gametypebright.jpg");
-  Screens().AddWindow(std::move(gameType));
-  for (const ScreenPlan& plan : kSideScreens) {
-    auto screen = MakeSideScreen(plan.identifier);
-    screen->SetBackground(plan.background);
-    Screens().AddWindow(std::move(screen));
-  }
+  AddScreen(Screens(), std::make_unique<OMenuWindow>(), "Menu.jpg");
+  AddScreen(Screens(), std::make_unique<GameTypeWindow>(), "gametypebright.jpg");
+  AddScreen(Screens(), std::make_unique<OConfigWindow>(), "nongameback.jpg");
+  AddScreen(Screens(), std::make_unique<OHelpWindow>(), "nongameback.jpg");
+  AddScreen(Screens(), std::make_unique<ScoreWindow>(), "nongameback.jpg");
+  AddScreen(Screens(), std::make_unique<WarningWindow>(), "nongameback.jpg");
+  AddScreen(Screens(), std::make_unique<Top10WarningWindow>(), "nongameback.jpg");
 }

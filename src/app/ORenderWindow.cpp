@@ -209,6 +209,15 @@ void ORenderWindow::GiveFocus(OControl& control) {
   focusIndex_ = static_cast<std::int16_t>(control.tabIndex);
 }
 
+void ORenderWindow::SetFocus(OControl& control) {
+  if (!control.focusable || control.owner != this) {
+    return;
+  }
+  GiveFocus(control);
+  hovered_ = nullptr;
+  control.Highlight();
+}
+
 bool ORenderWindow::SetBackground(const std::string& name) {
   background_.Clear();
   background_.Set(name);

@@ -50,6 +50,8 @@ class ORenderWindow : public OCommandHandler {
   // Hands the control back, or null when it is not on this screen. Focusable
   // controls after it move up one place in the Tab order.
   std::unique_ptr<OControl> RemoveControl(const OControl* control);
+  // Gives the keyboard focus to one of the screen's focusable controls, as a press on it would.
+  void SetFocus(OControl& control);
 
   // Called by the screen list on registration.
   void Attach(OScreenHost* application, OCamera* camera, OLight* light);

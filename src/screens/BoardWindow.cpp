@@ -203,12 +203,31 @@ void BoardWindow::ShowScore() { score_->SetNumber(Rules().Score()); }
 
 // Until the score screen takes the result, the finished game waits on its board.
 void BoardWindow::FinishGame() {
+  auto* scores = Application() != nullptr
+                     ? dynamic_cast<ScoreWindow*>(Application()->Screens().FindWindow(kScoreScreen))
+                     : nullptr;
+  if (scores != nullptr) {
+    HandOver(*scores);
+  }
   if (Board() != nullptr) {
     Board()->SetState(BoardState::GameOver);
   }
   if (Application() != nullptr) {
     Application()->Screens().SetActiveWindow(kScoreScreen);
   }
+}
+
+// A full table makes room only for a result that is inserted, so the table is
+// asked only when the result may enter.
+void BoardWindow::HandOver(ScoreWindow& scores) {
+  ScoreRecord& entry = scores.Pending();
+  entry.skill = Rules().Skill().skill;
+  entry.score = ScoreRecord::FileScore(Rules().Score());
+  ScoreTable& table = scores.Table(layout_.scorePage);
+  if (ResultMayEnter() && table.Qualifies(entry)) {
+    scores.EnterName(table.Insert(entry));
+  }
+  scores.SetPage(layout_.scorePage);
 }
 
 void BoardWindow::LeaveForMenu() {

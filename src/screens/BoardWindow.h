@@ -14,6 +14,7 @@
 #include "gfx/OClipList.h"
 #include "screens/ApplicationAudio.h"
 #include "screens/GameRenderWindow.h"
+#include "screens/ScoreWindow.h"
 #include "screens/ScreenButtons.h"
 #include "ui/OTextLabel.h"
 
@@ -38,6 +39,8 @@ class BoardWindow : public GameRenderWindow {
     std::uint32_t rotateAnticlockwiseId;
     float farPlane;
     OMusicList& playlist;
+    // The top-ten table the mode's results go to.
+    ScoreWindow::Page scorePage;
   };
 
   BoardWindow(std::uint32_t identifier, const Layout& layout);
@@ -76,6 +79,8 @@ class BoardWindow : public GameRenderWindow {
   // The mode's labels and fields besides the score; the projection is the layout's.
   virtual void DrawModeLabels() {}
   virtual void DrawModeFields() {}
+  // Whether the finished game may take a place in the top ten at all.
+  virtual bool ResultMayEnter() const { return true; }
 
   // Gives the board the screen's picker and places it where the camera sees it whole.
   void PlaceBoard(Cylinder& board);
@@ -93,6 +98,7 @@ class BoardWindow : public GameRenderWindow {
   void RotatePressed(int direction);
   void RotateReleased();
   void FinishGame();
+  void HandOver(ScoreWindow& scores);
   void LeaveForMenu();
 
   Layout layout_;

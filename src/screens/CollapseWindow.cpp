@@ -17,8 +17,8 @@ constexpr std::int32_t kLastStartLevel = 10;
 }  // namespace
 
 CollapseWindow::CollapseWindow()
-    : BoardWindow(kIdentifier,
-                  {CollapseCylinder::kBreakdownId, 2040, 2042, 2043, 200.0f, OMusicList::Breakdown()}) {}
+    : BoardWindow(kIdentifier, {CollapseCylinder::kBreakdownId, 2040, 2042, 2043, 200.0f,
+                                OMusicList::Breakdown(), ScoreWindow::kBreakdownPage}) {}
 
 CollapseWindow::~CollapseWindow() { DiscardBoard(); }
 

@@ -44,22 +44,30 @@ bool GameRenderWindow::CreateControls() {
   return true;
 }
 
-OControl* GameRenderWindow::AddWindowButton(std::uint32_t command, const char* model, float x) {
+OButton* GameRenderWindow::AddWindowButton(std::uint32_t command, const char* model, float x) {
   auto button = std::make_unique<OBlendButton>(command, false);
   button->Load(model);
   if (Camera() != nullptr) {
     button->PlaceAtDesignPoint(x, kWindowButtonY, 0.0f, *Camera(), kLayoutSize, kLayoutSize);
   }
   button->SetScale(kWindowButtonScale, kWindowButtonScale, kWindowButtonScale);
-  OControl* added = button.get();
+  OButton* added = button.get();
   AddControl(std::move(button));
   return added;
+}
+
+void GameRenderWindow::DisableWindowButtons(bool disabled) {
+  for (OButton* button : windowButtons_) {
+    if (button != nullptr) {
+      button->disabled = disabled;
+    }
+  }
 }
 
 void GameRenderWindow::OnShow() {
   ORenderWindow::OnShow();
   grab_.reset();
-  for (OControl* button : windowButtons_) {
+  for (OButton* button : windowButtons_) {
     if (button != nullptr) {
       button->enabled = InWindow();
     }

@@ -9,6 +9,8 @@
 
 #include "app/ORenderWindow.h"
 
+class OButton;
+
 class GameRenderWindow : public ORenderWindow {
  public:
   // The window buttons' commands are -10, -20 and -30; control ids are
@@ -28,19 +30,23 @@ class GameRenderWindow : public ORenderWindow {
   // The window buttons' commands; any other command is left to the screen.
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
+ protected:
+  // Disabled window buttons are drawn but take no clicks.
+  void DisableWindowButtons(bool disabled);
+
  private:
   struct Point {
     std::uint16_t x;
     std::uint16_t y;
   };
 
-  OControl* AddWindowButton(std::uint32_t command, const char* model, float x);
+  OButton* AddWindowButton(std::uint32_t command, const char* model, float x);
   bool InWindow() const;
   void SwitchToFullScreen();
   // A left press on no control grabs the window at the pointer.
   void GrabIfOnBackground(const OEvent& event);
   bool DragWindow(const OEvent& event);
 
-  std::array<OControl*, 3> windowButtons_{};  // owned by the screen's controls
+  std::array<OButton*, 3> windowButtons_{};  // owned by the screen's controls
   std::optional<Point> grab_;
 };

@@ -14,7 +14,8 @@ constexpr float kRingSpacing = 6.8f;
 }  // namespace
 
 RemoverWindow::RemoverWindow()
-    : BoardWindow(kIdentifier, {Cylinder::kRemoverId, 2030, 2032, 2033, 300.0f, OMusicList::Remover()}) {}
+    : BoardWindow(kIdentifier, {Cylinder::kRemoverId, 2030, 2032, 2033, 300.0f, OMusicList::Remover(),
+                                ScoreWindow::kRemoverPage}) {}
 
 RemoverWindow::~RemoverWindow() { DiscardBoard(); }
 

@@ -21,6 +21,8 @@ class RemoverWindow : public BoardWindow {
 
  protected:
   void CreateRules() override { LinkRules(rules_); }
+  // A game that ends with bricks left never enters the top ten, whatever its score.
+  bool ResultMayEnter() const override { return rules_.Won(); }
 
  private:
   void DiscardBoard();

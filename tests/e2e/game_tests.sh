@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real game binary under an X server, driven as a
 # player would: xdotool for input, ImageMagick for screenshots.
-#   game_tests.sh TEST GAME DATA X_HELPER
+#   game_tests.sh TEST GAME DATA X_HELPER [SCORE_WRITER]
 # TEST is one of the functions below; GAME the binary, DATA the folder with
 # Resource.Ztr and Sounds/, X_HELPER the helper that adds display modes and
-# closes windows. Every test plays in a fresh game folder of its own.
+# closes windows, SCORE_WRITER the writer of top-ten files. Every test plays
+# in a fresh game folder of its own.
 # Tests that need a display expect one in DISPLAY (CTest runs them under
 # xvfb-run); the full-screen test starts its own server.
 set -uo pipefail
@@ -14,6 +15,7 @@ window=
 game=$2
 data=$3
 x_helper=$4
+score_writer=${5:-}
 
 folder=$(mktemp -d)
 game_pid=
@@ -271,6 +273,42 @@ test_options_resolution() {
   mode=$(head -1 "$folder/Data/Config.Cfg")
   [ "$mode" = 2 ] || fail "the settings file holds display mode $mode"
   [ "$(tail -1 "$folder/Data/Config.Cfg")" = old.tga ] || fail "the skin setting was rewritten"
+  "$x_helper" close "$window"
+  expect_exit 0
+}
+
+# The table's question region: the frame round "Are you sure to clear all records?".
+question_region="530x90+260+326"
+# The first two rows of a table.
+rows_region="570x70+232+190"
+
+test_top_ten_clear() {
+  make_folder
+  "$score_writer" "$folder/Data/rScore.dat" "Ann Lee" 1 4200 Bo 0 37 || fail "no score file to start from"
+  cp "$folder/Data/rScore.dat" "$folder/written.dat"
+  printf '1\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n' >"$folder/Data/Config.Cfg"
+  start_game
+  window=$(wait_for_window)
+  xdotool windowfocus "$window"
+  sleep 1.5
+  click_layout 71 181      # Top 10
+  shot table
+  click_layout 430 46      # Clear
+  shot question
+  [ "$(changed_pixels "$folder/table.png" "$folder/question.png" "$question_region")" -gt 500 ] ||
+    fail "clear asked no question"
+  click_layout 300 50      # Cancel
+  shot cancelled
+  [ "$(changed_pixels "$folder/table.png" "$folder/cancelled.png" "$question_region")" -lt 200 ] ||
+    fail "cancel did not go back to the table"
+  cmp -s "$folder/Data/rScore.dat" "$folder/written.dat" || fail "cancel changed the score file"
+  click_layout 430 46      # Clear
+  click_layout 180 50      # OK
+  [ -f "$folder/Data/rScore.dat" ] && [ ! -s "$folder/Data/rScore.dat" ] || fail "ok left the score file as it was"
+  [ ! -e "$folder/Data/cScore.dat" ] || fail "the other table was written"
+  shot cleared
+  [ "$(changed_pixels "$folder/table.png" "$folder/cleared.png" "$rows_region")" -gt 100 ] ||
+    fail "the cleared table still shows its rows"
   "$x_helper" close "$window"
   expect_exit 0
 }

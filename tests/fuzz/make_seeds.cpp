@@ -6,6 +6,7 @@
 #include <string>
 
 #include "asvm/AsvmWriter.h"
+#include "screens/ScoreTable.h"
 #include "support/TestImages.h"
 #include "ztrpack/ZtrWriter.h"
 
@@ -63,6 +64,15 @@ std::vector<std::uint8_t> WavFile(int sampleCount) {
   return file;
 }
 
+// A top-ten file as the game saves it, names with spaces and underscores included.
+void WriteScores(const fs::path& path, int count) {
+  ScoreTable table(path.string());
+  for (int i = 0; i < count; ++i) {
+    const std::string name = i % 3 == 0 ? "Ann Lee" : "Bo_" + std::to_string(i);
+    table.Insert(ScoreRecord{i % 2, name, 1000 - 37 * i});
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,5 +101,7 @@ int main(int argc, char** argv) {
   Write(folder / "fuzz_jpeg/grey.jpg", JpegFile(odd, 5, JpegColours::kGrey));
   Write(folder / "fuzz_jpeg/cmyk.jpg", JpegFile(quarters, 8, JpegColours::kCmyk));
   Write(folder / "fuzz_wav/ramp.wav", WavFile(64));
+  WriteScores(folder / "fuzz_score/full.dat", 10);
+  WriteScores(folder / "fuzz_score/three.dat", 3);
   return 0;
 }

@@ -16,6 +16,7 @@
 #include "app/OApplication.h"
 #include "app/OConfig.h"
 #include "app/OLog.h"
+#include "app/OScreenList.h"
 #include "support/TestArchive.h"
 #include "support/TestFiles.h"
 
@@ -61,6 +62,16 @@ class GameScreenFixture : public ::testing::Test {
     application_->Screens().AddWindow(std::move(screen));
     application_->Screens().SetActiveWindow(Screen::kIdentifier);
     return shown;
+  }
+
+  // Registers a real screen in place of the plain one with its identifier.
+  template <typename Screen>
+  Screen& Register(std::unique_ptr<Screen> screen) {
+    OScreenList& screens = application_->Screens();
+    std::unique_ptr<ORenderWindow> plain = screens.RemoveWindow(screens.FindWindow(screen->Identifier()));
+    Screen& registered = *screen;
+    screens.AddWindow(std::move(screen));
+    return registered;
   }
 
   std::uint32_t ActiveScreen() const;
