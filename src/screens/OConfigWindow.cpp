@@ -17,7 +17,9 @@
 #include "gfx/OTextureManager.h"
 #include "gfx/Ortho2D.h"
 #include "screens/GameTypeWindow.h"
+#include "screens/LayoutFrame.h"
 #include "screens/OMenuWindow.h"
+#include "screens/PlaceOnLayout.h"
 #include "ui/OButton.h"
 #include "ui/OCheckBox.h"
 #include "ui/ORadioButton.h"
@@ -80,14 +82,7 @@ constexpr float kDigitsY = 148.0f;
 constexpr float kDigitScale = 0.5f;
 constexpr std::array<float, 10> kStartLevelRadioX{229, 248, 270, 292, 313, 336, 357, 379, 401, 426};
 
-struct Box {
-  float left;
-  float bottom;
-  float right;
-  float top;
-};
-
-constexpr Box kFrames[] = {
+constexpr LayoutFrame kFrames[] = {
     {70, 285, 440, 440},  // system options
     {70, 82, 440, 246},   // game options
     {75, 190, 435, 240},  // skill
@@ -110,22 +105,11 @@ constexpr std::uint8_t kMode800x600 = 1;
 constexpr std::uint8_t kMode1024x768 = 2;
 constexpr std::int32_t kLoudest = 65535;
 
-template <typename Control>
-std::unique_ptr<Control> Placed(std::unique_ptr<Control> control, const char* model, float x, float y,
-                                float scale, const OCamera* camera) {
-  control->Load(model);
-  if (camera != nullptr) {
-    control->PlaceAtDesignPoint(x, y, 0.0f, *camera, ORenderWindow::kLayoutSize, ORenderWindow::kLayoutSize);
-  }
-  control->SetScale(scale, scale, scale);
-  return control;
-}
-
 std::unique_ptr<OSlider> Slider(std::uint32_t command, float minimum, float maximum, float step, int row,
                                 const OCamera* camera) {
   auto slider = std::make_unique<OSlider>(command, minimum, maximum, step);
   slider->Thumb().Load("BSliderStem.Asvm");
-  return Placed(std::move(slider), "Slider.Asvm", kSliderX, ModelY(row), 1.0f, camera);
+  return PlaceOnLayout(std::move(slider), "Slider.Asvm", kSliderX, ModelY(row), 1.0f, camera);
 }
 
 std::int32_t ResolutionOf(int width, int height) {
@@ -148,15 +132,6 @@ bool Commit(T& committed, const T& pending) {
   return true;
 }
 
-void DrawOutline(const Box& box) {
-  glBegin(GL_LINE_LOOP);
-  glVertex2f(box.left, box.bottom);
-  glVertex2f(box.right, box.bottom);
-  glVertex2f(box.right, box.top);
-  glVertex2f(box.left, box.top);
-  glEnd();
-}
-
 }  // namespace
 
 OApplication* OConfigWindow::App() const { return dynamic_cast<OApplication*>(Application()); }
@@ -165,8 +140,9 @@ bool OConfigWindow::CreateControls() {
   MakeSystemControls();
   MakeGameControls();
   MakeSkinButton();
-  Keep(Placed(std::make_unique<OButton>(kOk, false), "ok.asvm", kOkX, kButtonY, 1.0f, Camera()));
-  Keep(Placed(std::make_unique<OButton>(kCancel, false), "cancel.asvm", kCancelX, kButtonY, 1.0f, Camera()));
+  Keep(PlaceOnLayout(std::make_unique<OButton>(kOk, false), "ok.asvm", kOkX, kButtonY, 1.0f, Camera()));
+  Keep(PlaceOnLayout(std::make_unique<OButton>(kCancel, false), "cancel.asvm", kCancelX, kButtonY, 1.0f,
+                     Camera()));
   ReadSettingsInForce();
   pending_ = committed_;
   return GameRenderWindow::CreateControls();
@@ -186,41 +162,41 @@ void OConfigWindow::MakeSystemControls() {
   colourDepth->AddEntry("16 Bit", 16);
   colourDepth->AddEntry("32 Bit", 32);
   colourDepth_ = Keep(std::move(colourDepth));
-  fullScreen_ = Keep(Placed(std::make_unique<OCheckBox>(kFullScreen), "CheckBox.Asvm", kFullScreenBoxX,
-                            ModelY(4), kOptionScale, Camera()));
+  fullScreen_ = Keep(PlaceOnLayout(std::make_unique<OCheckBox>(kFullScreen), "CheckBox.Asvm", kFullScreenBoxX,
+                                   ModelY(4), kOptionScale, Camera()));
   auto modelDetail = stack(kModelDetail, 5);
   modelDetail->AddEntry("Hight", OModelManager::kHighDetail);
   modelDetail->AddEntry("Low", OModelManager::kLowDetail);
   modelDetail_ = Keep(std::move(modelDetail));
   textureQuality_ = Keep(Slider(kTextureQuality, 4.0f, 10.0f, 1.0f, 6, Camera()));
-  sound_ = Keep(Placed(std::make_unique<OCheckBox>(kSound), "CheckBox.Asvm", kSmallBoxX, ModelY(7),
-                       kOptionScale, Camera()));
+  sound_ = Keep(PlaceOnLayout(std::make_unique<OCheckBox>(kSound), "CheckBox.Asvm", kSmallBoxX, ModelY(7),
+                              kOptionScale, Camera()));
   soundVolume_ = Keep(Slider(kSoundVolume, 4096.0f, static_cast<float>(kLoudest), 4096.0f, 7, Camera()));
-  music_ = Keep(Placed(std::make_unique<OCheckBox>(kMusic), "CheckBox.Asvm", kSmallBoxX, ModelY(8),
-                       kOptionScale, Camera()));
+  music_ = Keep(PlaceOnLayout(std::make_unique<OCheckBox>(kMusic), "CheckBox.Asvm", kSmallBoxX, ModelY(8),
+                              kOptionScale, Camera()));
   musicVolume_ = Keep(Slider(kMusicVolume, 10.0f, 100.0f, 1.0f, 8, Camera()));
 }
 
 void OConfigWindow::MakeGameControls() {
   const float radioX[] = {kEasyRadioX, kNormalRadioX};
   for (std::size_t skill = 0; skill < skillRadios_.size(); ++skill) {
-    skillRadios_[skill] =
-        Keep(Placed(std::make_unique<ORadioButton>(kEasy + static_cast<std::uint32_t>(skill), &skillGroup_),
-                    "PARadio.asvm", radioX[skill], kSkillRadioY, kOptionScale, Camera()));
+    skillRadios_[skill] = Keep(
+        PlaceOnLayout(std::make_unique<ORadioButton>(kEasy + static_cast<std::uint32_t>(skill), &skillGroup_),
+                      "PARadio.asvm", radioX[skill], kSkillRadioY, kOptionScale, Camera()));
   }
-  showGroups_ = Keep(Placed(std::make_unique<OCheckBox>(kShowGroups), "CheckBox.Asvm", kControlX,
-                            kShowGroupsY, kOptionScale, Camera()));
+  showGroups_ = Keep(PlaceOnLayout(std::make_unique<OCheckBox>(kShowGroups), "CheckBox.Asvm", kControlX,
+                                   kShowGroupsY, kOptionScale, Camera()));
   for (std::size_t level = 0; level < startLevelRadios_.size(); ++level) {
-    startLevelRadios_[level] =
-        Keep(Placed(std::make_unique<ORadioButton>(kFirstStartLevel + static_cast<std::uint32_t>(level),
-                                                   &startLevelGroup_),
-                    "PARadio.asvm", kStartLevelRadioX[level], kStartLevelRadioY, kOptionScale, Camera()));
+    startLevelRadios_[level] = Keep(
+        PlaceOnLayout(std::make_unique<ORadioButton>(kFirstStartLevel + static_cast<std::uint32_t>(level),
+                                                     &startLevelGroup_),
+                      "PARadio.asvm", kStartLevelRadioX[level], kStartLevelRadioY, kOptionScale, Camera()));
   }
 }
 
 void OConfigWindow::MakeSkinButton() {
-  auto skin = Placed(std::make_unique<SkinButton>(kSkin, false), "skin.asvm", kControlX, kSkinY, kSkinScale,
-                     Camera());
+  auto skin = PlaceOnLayout(std::make_unique<SkinButton>(kSkin, false), "skin.asvm", kControlX, kSkinY,
+                            kSkinScale, Camera());
   for (const Skin& offered : kSkins) {
     skin->AddSkin(offered.texture, offered.number);
   }
@@ -554,14 +530,9 @@ void OConfigWindow::Draw() {
 }
 
 void OConfigWindow::DrawFrames() const {
-  glDisable(GL_TEXTURE_2D);
-  glColor3f(0.651f, 0.565f, 0.769f);
-  glLineWidth(1.0f);
-  for (const Box& frame : kFrames) {
-    DrawOutline(frame);
+  for (const LayoutFrame& frame : kFrames) {
+    frame.Draw();
   }
-  glColor3f(1.0f, 1.0f, 1.0f);
-  glEnable(GL_TEXTURE_2D);
 }
 
 void OConfigWindow::DrawLabels() const {

@@ -16,6 +16,7 @@
 #include "gfx/Ortho2D.h"
 #include "screens/HelpPages.h"
 #include "screens/OMenuWindow.h"
+#include "screens/PlaceOnLayout.h"
 #include "ui/PressBlendButton.h"
 
 namespace {
@@ -78,11 +79,7 @@ bool OHelpWindow::CreateControls() {
 }
 
 OButton* OHelpWindow::AddButton(std::unique_ptr<OButton> button, const char* model, float x) {
-  button->Load(model);
-  if (Camera() != nullptr) {
-    button->PlaceAtDesignPoint(x, kButtonY, 0.0f, *Camera(), kLayoutSize, kLayoutSize);
-  }
-  button->SetScale(kButtonScale, kButtonScale, kButtonScale);
+  button = PlaceOnLayout(std::move(button), model, x, kButtonY, kButtonScale, Camera());
   // A fresh model shows all its objects; the arrows would glow with both faces at once.
   button->SetVisible(0, true);
   OButton* added = button.get();

@@ -8,12 +8,12 @@
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
 #include "game/Cylinder.h"
-#include "gfx/OCamera.h"
 #include "gfx/OFont.h"
 #include "gfx/Ortho2D.h"
 #include "screens/CollapseWindow.h"
 #include "screens/GameTypeWindow.h"
 #include "screens/OMenuWindow.h"
+#include "screens/PlaceOnLayout.h"
 #include "screens/RemoverWindow.h"
 #include "ui/OButton.h"
 #include "ui/OTextField.h"
@@ -74,13 +74,8 @@ void ScoreWindow::MakeButtons() {
       {std::make_unique<OButton>(kClear, false), "clear.asvm", 430.0f, kClearScale},
   };
   for (Plan& plan : plans) {
-    plan.button->Load(plan.model);
-    if (Camera() != nullptr) {
-      plan.button->PlaceAtDesignPoint(plan.x, kButtonY, 0.0f, *Camera(), kLayoutSize, kLayoutSize);
-    }
-    plan.button->SetScale(plan.scale, plan.scale, plan.scale);
     pageButtons_.push_back(plan.button.get());
-    AddControl(std::move(plan.button));
+    AddControl(PlaceOnLayout(std::move(plan.button), plan.model, plan.x, kButtonY, plan.scale, Camera()));
   }
 }
 

@@ -1,15 +1,14 @@
 #include "screens/Top10WarningWindow.h"
 
-#include <GL/gl.h>
-
 #include <memory>
 
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
-#include "gfx/OCamera.h"
 #include "gfx/OFont.h"
 #include "gfx/Ortho2D.h"
+#include "screens/LayoutFrame.h"
+#include "screens/PlaceOnLayout.h"
 #include "screens/ScoreWindow.h"
 #include "ui/OButton.h"
 
@@ -17,38 +16,22 @@ namespace {
 
 constexpr std::uint16_t kEscapeKey = 27;
 constexpr float kButtonY = 50.0f;
+constexpr LayoutFrame kFrame{95.0f, 230.0f, 435.0f, 305.0f};
 
 }  // namespace
 
 bool Top10WarningWindow::CreateControls() {
-  AddButton(kOk, "ok.asvm", 180.0f);
-  AddButton(kCancel, "cancel.asvm", 300.0f);
+  AddControl(
+      PlaceOnLayout(std::make_unique<OButton>(kOk, false), "ok.asvm", 180.0f, kButtonY, 1.0f, Camera()));
+  AddControl(PlaceOnLayout(std::make_unique<OButton>(kCancel, false), "cancel.asvm", 300.0f, kButtonY, 1.0f,
+                           Camera()));
   return GameRenderWindow::CreateControls();
-}
-
-void Top10WarningWindow::AddButton(std::uint32_t command, const char* model, float x) {
-  auto button = std::make_unique<OButton>(command, false);
-  button->Load(model);
-  if (Camera() != nullptr) {
-    button->PlaceAtDesignPoint(x, kButtonY, 0.0f, *Camera(), kLayoutSize, kLayoutSize);
-  }
-  AddControl(std::move(button));
 }
 
 void Top10WarningWindow::Draw() {
   GameRenderWindow::Draw();
   SetOrtho2D(kLayoutSize, kLayoutSize);
-  glDisable(GL_TEXTURE_2D);
-  glColor3f(166.0f / 255.0f, 144.0f / 255.0f, 196.0f / 255.0f);
-  glLineWidth(1.0f);
-  glBegin(GL_LINE_LOOP);
-  glVertex2f(95.0f, 230.0f);
-  glVertex2f(435.0f, 230.0f);
-  glVertex2f(435.0f, 305.0f);
-  glVertex2f(95.0f, 305.0f);
-  glEnd();
-  glColor3f(1.0f, 1.0f, 1.0f);
-  glEnable(GL_TEXTURE_2D);
+  kFrame.Draw();
   OFont* font = Font();
   if (font == nullptr) {
     return;

@@ -22,7 +22,6 @@ class Top10WarningWindow : public GameRenderWindow {
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
  private:
-  void AddButton(std::uint32_t command, const char* model, float x);
   void ClearShownTable();
   void BackToTable();
 };

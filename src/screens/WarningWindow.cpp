@@ -1,54 +1,38 @@
 #include "screens/WarningWindow.h"
 
-#include <GL/gl.h>
-
 #include <memory>
 
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
-#include "gfx/OCamera.h"
 #include "gfx/OFont.h"
 #include "gfx/Ortho2D.h"
+#include "screens/LayoutFrame.h"
 #include "screens/OConfigWindow.h"
+#include "screens/PlaceOnLayout.h"
 #include "ui/OButton.h"
 
 namespace {
 
 constexpr std::uint16_t kEscapeKey = 27;
 
-std::unique_ptr<OButton> Button(std::uint32_t command, const char* model, float x, const OCamera* camera) {
-  auto button = std::make_unique<OButton>(command, false);
-  button->Load(model);
-  if (camera != nullptr) {
-    button->PlaceAtDesignPoint(x, 50.0f, 0.0f, *camera, ORenderWindow::kLayoutSize,
-                               ORenderWindow::kLayoutSize);
-  }
-  return button;
-}
+constexpr float kButtonY = 50.0f;
+constexpr LayoutFrame kFrame{95.0f, 230.0f, 400.0f, 305.0f};
 
 }  // namespace
 
 bool WarningWindow::CreateControls() {
-  AddControl(Button(kOk, "ok.asvm", 180.0f, Camera()));
-  AddControl(Button(kCancel, "cancel.asvm", 300.0f, Camera()));
+  AddControl(
+      PlaceOnLayout(std::make_unique<OButton>(kOk, false), "ok.asvm", 180.0f, kButtonY, 1.0f, Camera()));
+  AddControl(PlaceOnLayout(std::make_unique<OButton>(kCancel, false), "cancel.asvm", 300.0f, kButtonY, 1.0f,
+                           Camera()));
   return GameRenderWindow::CreateControls();
 }
 
 void WarningWindow::Draw() {
   GameRenderWindow::Draw();
   SetOrtho2D(kLayoutSize, kLayoutSize);
-  glDisable(GL_TEXTURE_2D);
-  glColor3f(0.651f, 0.565f, 0.769f);
-  glLineWidth(1.0f);
-  glBegin(GL_LINE_LOOP);
-  glVertex2f(95.0f, 230.0f);
-  glVertex2f(400.0f, 230.0f);
-  glVertex2f(400.0f, 305.0f);
-  glVertex2f(95.0f, 305.0f);
-  glEnd();
-  glColor3f(1.0f, 1.0f, 1.0f);
-  glEnable(GL_TEXTURE_2D);
+  kFrame.Draw();
   if (OFont* font = Font()) {
     font->colour = OColor4(0.671f, 0.690f, 0.718f, 1.0f);
     font->DrawText(110.0f, 270.0f, "Changing this option", false, 1.0f);

@@ -18,6 +18,7 @@
 #include "game/EffectList.h"
 #include "game/GoodyTemplates.h"
 #include "game/SkillRules.h"
+#include "gfx/OCamera.h"
 #include "gfx/OLight.h"
 #include "gfx/OModelManager.h"
 #include "platform/Events.h"
@@ -76,6 +77,9 @@ void GameScreenFixture::SetUp() {
   application_->Create("3D", "Tornet 3D", kWidth, kHeight, 0);
   ASSERT_TRUE(application_->HasRenderingContext());
   application_->Init();
+  // Where the game puts the camera that the side screens place their models with.
+  application_->Camera()->transform[14] = -64.0f;
+  application_->Camera()->LookAt(0.0f, 0.0f, 0.0f);
   application_->Light()->Apply();
   BlockPrototypes::Instance().LoadModels();
   GoodyTemplates::Instance().LoadModels();

@@ -6,7 +6,6 @@
 #include "GameScreenFixture.h"
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
-#include "gfx/OCamera.h"
 #include "screens/OHelpWindow.h"
 
 namespace {
@@ -18,9 +17,6 @@ class HelpWindowTest : public GameScreenFixture {
     if (HasFatalFailure() || IsSkipped()) {
       return;
     }
-    // Where the game puts the camera of its menus.
-    application_->Camera()->transform[14] = -64.0f;
-    application_->Camera()->LookAt(0.0f, 0.0f, 0.0f);
     auto help = std::make_unique<OHelpWindow>();
     help->SetBackground("nongameback.jpg");
     help_ = help.get();

@@ -14,7 +14,6 @@
 #include "assetgen/Tunes.h"
 #include "audio/OMusicList.h"
 #include "game/Block.h"
-#include "gfx/OCamera.h"
 #include "screens/GameTypeWindow.h"
 #include "screens/OConfigWindow.h"
 #include "screens/WarningWindow.h"
@@ -30,10 +29,6 @@ class OptionsTest : public GameScreenFixture {
     if (HasFatalFailure() || IsSkipped()) {
       return;
     }
-    // The side screens' models stand where the game's camera puts them.
-    OCamera& camera = *application_->Camera();
-    camera.transform[14] = -64.0f;
-    camera.LookAt(0.0f, 0.0f, 0.0f);
     OScreenList& screens = application_->Screens();
     auto gameType = std::make_unique<GameTypeWindow>();
     gameType_ = gameType.get();

@@ -12,7 +12,6 @@
 #include "audio/GameSounds.h"
 #include "game/BoardPicture.h"
 #include "game/Cylinder.h"
-#include "gfx/OCamera.h"
 #include "screens/CollapseWindow.h"
 #include "screens/GameTypeWindow.h"
 #include "screens/OMenuWindow.h"
@@ -36,10 +35,6 @@ class ScoreWindowTest : public GameScreenFixture {
     if (HasFatalFailure() || IsSkipped()) {
       return;
     }
-    // The side screens place their buttons through the application's camera, set up as the game does.
-    OCamera& camera = *application_->Camera();
-    camera.transform[14] = -64.0f;
-    camera.LookAt(0.0f, 0.0f, 0.0f);
     menu_ = &Register(std::make_unique<OMenuWindow>());
     gameType_ = &Register(std::make_unique<GameTypeWindow>());
   }
