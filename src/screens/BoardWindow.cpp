@@ -181,9 +181,6 @@ bool BoardWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
     }
     return true;
   }
-  if (command == kQuitCommand) {
-    audio_.PlaySound(GameSounds::kClick);
-  }
   return GameRenderWindow::OnCommand(command, param);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
+#include "audio/GameSounds.h"
 #include "gfx/OCamera.h"
 #include "platform/Events.h"
 #include "ui/OBlendButton.h"
@@ -130,6 +131,9 @@ bool GameRenderWindow::OnCommand(std::uint32_t command, std::uint32_t /*param*/)
       SwitchToFullScreen();
       return true;
     case kQuitCommand:
+      if (ClicksOnQuit()) {
+        Application()->PlaySound(GameSounds::kClick);
+      }
       Application()->PostQuit();
       return true;
     default:

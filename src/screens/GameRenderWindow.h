@@ -34,6 +34,10 @@ class GameRenderWindow : public ORenderWindow {
   // Disabled window buttons are drawn but take no clicks.
   void DisableWindowButtons(bool disabled);
 
+ protected:
+  // Quitting clicks like every other button, unless a screen asks for quiet.
+  virtual bool ClicksOnQuit() const { return true; }
+
  private:
   struct Point {
     std::uint16_t x;

@@ -77,11 +77,6 @@ bool GameTypeWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
     case kBackToMenu:
       ShowMenu();
       return true;
-    case kQuitCommand:
-      if (Application() != nullptr) {
-        Application()->PlaySound(GameSounds::kClick);
-      }
-      return GameRenderWindow::OnCommand(command, param);
     default:
       return GameRenderWindow::OnCommand(command, param);
   }

@@ -298,7 +298,6 @@ bool OConfigWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
       SetMusicVolume(static_cast<std::int32_t>(musicVolume_->Value()));
       return true;
     case kQuitCommand:
-      App()->PlaySound(GameSounds::kClick);
       return GameRenderWindow::OnCommand(command, param);
     default:
       break;

@@ -167,11 +167,6 @@ bool OHelpWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
     case kMenu:
       ShowMenu();
       return true;
-    case kQuitCommand:
-      if (Application() != nullptr) {
-        Application()->PlaySound(GameSounds::kClick);
-      }
-      return GameRenderWindow::OnCommand(command, param);
     default:
       return GameRenderWindow::OnCommand(command, param);
   }

@@ -224,11 +224,6 @@ bool ScoreWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
         Application()->PlaySound(GameSounds::kAction);
       }
       return true;
-    case kQuitCommand:
-      if (Application() != nullptr) {
-        Application()->PlaySound(GameSounds::kClick);
-      }
-      return GameRenderWindow::OnCommand(command, param);
     default:
       return GameRenderWindow::OnCommand(command, param);
   }

@@ -62,11 +62,6 @@ bool Top10WarningWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
     case kCancel:
       BackToTable();
       return true;
-    case kQuitCommand:
-      if (Application() != nullptr) {
-        Application()->PlaySound(GameSounds::kClick);
-      }
-      return GameRenderWindow::OnCommand(command, param);
     default:
       return GameRenderWindow::OnCommand(command, param);
   }

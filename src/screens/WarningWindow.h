@@ -20,6 +20,10 @@ class WarningWindow : public GameRenderWindow {
   bool HandleEvent(const OEvent& event) override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
+ protected:
+  // The question ends the program without a click.
+  bool ClicksOnQuit() const override { return false; }
+
  private:
   // Back to the options screen; a cancel takes the new skill back first.
   void Answer(bool keepNewSkill);
