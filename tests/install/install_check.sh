@@ -76,7 +76,8 @@ test_files() {
   diff -r "$prefix/share/tornet3d/Data/Sounds" "$build/game/Data/Sounds" >/dev/null ||
     fail "the installed sounds are not the ones built"
   desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate"
-  # validate-tree also checks that the metainfo's launchable names an installed desktop file.
+  appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "appstreamcli validate"
+  # The tree's check also sees that the metainfo's launchable names an installed desktop file.
   appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
   local command
   command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$prefix/share/applications/$app_id.desktop")
