@@ -112,27 +112,31 @@ RgbaImage MakeCursor() {
   return cursor;
 }
 
-RgbaImage MakeIcon() {
-  constexpr int kSize = 64;
-  RgbaImage icon(kSize, kSize, {0, 0, 0, 0});
-  const paint::Shape tile = paint::RoundedBox({32, 32}, 30, 30, 9);
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) {
-      const Rgba sky = paint::Mix(Palette::kSkyTop, {60, 52, 130, 255}, y / 63.0f);
+RgbaImage MakeIcon(int size) {
+  // Drawn on a 64-pixel grid scaled to the size asked for, so that the desktop's
+  // larger icons are as sharp as the window's own.
+  const float s = size / 64.0f;
+  RgbaImage icon(size, size, {0, 0, 0, 0});
+  const paint::Shape tile = paint::RoundedBox({32 * s, 32 * s}, 30 * s, 30 * s, 9 * s);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const Rgba sky = paint::Mix(Palette::kSkyTop, {60, 52, 130, 255}, y / (size - 1.0f));
       icon.Blend(x, y, sky, paint::Coverage(tile, x + 0.5f, y + 0.5f));
     }
   }
-  paint::Fill(icon, paint::Outline(tile, 0.8f), {150, 140, 220, 200});
+  paint::Fill(icon, paint::Outline(tile, 0.8f * s), {150, 140, 220, 200});
   // Three rings of blocks stacked into a tower, each turned a little further,
   // shaded as the curved front of a cylinder.
   const std::array<Rgba, 4> colours = {Palette::kYellow, Palette::kGreen, Palette::kRed, Palette::kBlue};
   constexpr int kRings = 3;
   for (int ring = 0; ring < kRings; ++ring) {
-    const float top = 12.0f + ring * 14.0f;
-    const paint::Shape band = paint::RoundedBox({32, top + 6}, 20, 6, 3);
-    for (int y = static_cast<int>(top) - 1; y < static_cast<int>(top) + 14; ++y) {
-      for (int x = 10; x < 54; ++x) {
-        const float across = (x + 0.5f - 32.0f) / 20.0f;  // -1 .. 1 round the front
+    const float top = (12.0f + ring * 14.0f) * s;
+    const paint::Shape band = paint::RoundedBox({32 * s, top + 6 * s}, 20 * s, 6 * s, 3 * s);
+    const int firstRow = static_cast<int>(top - s);
+    const int lastRow = static_cast<int>(top + 14 * s);
+    for (int y = firstRow; y < lastRow; ++y) {
+      for (int x = static_cast<int>(10 * s); x < static_cast<int>(54 * s); ++x) {
+        const float across = (x + 0.5f - 32.0f * s) / (20.0f * s);  // -1 .. 1 round the front
         if (std::abs(across) >= 1.0f) {
           continue;
         }
@@ -140,7 +144,7 @@ RgbaImage MakeIcon() {
         const float turn = angle / (std::numbers::pi_v<float> / 4.0f) + 8.0f;
         const int block = static_cast<int>(std::floor(turn)) % 4;
         const bool seam = turn - std::floor(turn) < 0.09f;
-        const float light = 0.55f + 0.55f * std::sqrt(1.0f - across * across) - (y - top) * 0.02f;
+        const float light = 0.55f + 0.55f * std::sqrt(1.0f - across * across) - (y - top) / s * 0.02f;
         const Rgba colour = seam ? Rgba{20, 18, 40, 255} : paint::Scale(colours[block], light);
         icon.Blend(x, y, colour, paint::Coverage(band, x + 0.5f, y + 0.5f));
       }

@@ -19,6 +19,8 @@ RgbaImage MakeSpark();
 // The pointer, its tip at the picture's top-left corner where the game puts
 // the mouse position.
 RgbaImage MakeCursor();
-RgbaImage MakeIcon();
+// The icon, `size` pixels square: the window's, and the desktop's at its sizes.
+constexpr int kWindowIconSize = 64;
+RgbaImage MakeIcon(int size);
 
 }  // namespace Sprites

@@ -40,7 +40,7 @@ std::vector<std::pair<std::string, std::vector<std::uint8_t>>> MakeTextures() {
   tga("wea.tga", Skins::Make(Skins::Look::Stone), false);
   tga("tex.tga", Skins::Make(Skins::Look::Metal), false);
   tga("dom.tga", Skins::Make(Skins::Look::Symbols), false);
-  tga("Icon.Tga", Sprites::MakeIcon(), true);
+  tga("Icon.Tga", Sprites::MakeIcon(Sprites::kWindowIconSize), true);
   return textures;
 }
 
