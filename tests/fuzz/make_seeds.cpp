@@ -5,6 +5,9 @@
 #include <fstream>
 #include <string>
 
+#include "assetgen/ItFile.h"
+#include "assetgen/ModFile.h"
+#include "assetgen/Tunes.h"
 #include "asvm/AsvmWriter.h"
 #include "support/TestImages.h"
 #include "ztrpack/ZtrWriter.h"
@@ -91,5 +94,9 @@ int main(int argc, char** argv) {
   Write(folder / "fuzz_jpeg/grey.jpg", JpegFile(odd, 5, JpegColours::kGrey));
   Write(folder / "fuzz_jpeg/cmyk.jpg", JpegFile(quarters, 8, JpegColours::kCmyk));
   Write(folder / "fuzz_wav/ramp.wav", WavFile(64));
+  // The game's own three modules, as the asset generator writes them.
+  Write(folder / "fuzz_module/lefoly.mod", EncodeMod(LefolyTune()));
+  Write(folder / "fuzz_module/magpot.mod", EncodeMod(MagpotTune()));
+  Write(folder / "fuzz_module/menu.it", EncodeIt(MenuTune()));
   return 0;
 }
