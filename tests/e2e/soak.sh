@@ -175,12 +175,21 @@ for _ in $(seq 1 600); do
   sleep 0.1
 done
 
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
 RANDOM=$seed
 end=$((SECONDS + minutes * 60))
 last_shot=$SECONDS
 while [ "$SECONDS" -lt "$end" ]; do
   alive || break
   if ! geometry; then sleep 0.5; continue; fi
+  # A left press on the background drags the window; one that has left the
+  # screen is put back, since clicks and the title check need all of it.
+  if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$screen_width" ] ||
+    [ $((Y + HEIGHT)) -gt "$screen_height" ]; then
+    input windowmove "$window" $(((screen_width - WIDTH) / 2)) $(((screen_height - HEIGHT) / 2)) >>"$actions"
+    sleep 0.2
+    continue
+  fi
   count=$((count + 1))
   echo "$SECONDS s: $count" >>"$actions"
   act >>"$actions" 2>&1 || true
