@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
-struct openmpt_module;
+#include "audio/OModule.h"
+
 class OMusicList;
 
 class OMusic {
@@ -37,9 +39,6 @@ class OMusic {
   // Set on the sound thread when a module has played to its end; cleared when one starts.
   static bool ModuleEnded() { return moduleEnded_.load(); }
 
-  // The playback position: order in the high 16 bits, row in the low; 0 is the beginning.
-  static std::uint32_t PackPosition(std::int32_t order, std::int32_t row);
-
   bool playing = false;
   bool initialised = false;
   OMusicList* currentList = nullptr;
@@ -49,7 +48,7 @@ class OMusic {
   void DestroyModule();
 
   // Read and written under the audio lock only.
-  openmpt_module* module_ = nullptr;
+  std::unique_ptr<OModule> module_;
   bool rendering_ = false;
   std::atomic<int> volume_{100};
   static std::atomic<bool> moduleEnded_;

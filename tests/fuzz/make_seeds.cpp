@@ -5,6 +5,9 @@
 #include <fstream>
 #include <string>
 
+#include "assetgen/ItFile.h"
+#include "assetgen/ModFile.h"
+#include "assetgen/Tunes.h"
 #include "asvm/AsvmWriter.h"
 #include "screens/ScoreTable.h"
 #include "support/TestImages.h"
@@ -103,5 +106,9 @@ int main(int argc, char** argv) {
   Write(folder / "fuzz_wav/ramp.wav", WavFile(64));
   WriteScores(folder / "fuzz_score/full.dat", 10);
   WriteScores(folder / "fuzz_score/three.dat", 3);
+  // The game's own three modules, as the asset generator writes them.
+  Write(folder / "fuzz_module/lefoly.mod", EncodeMod(LefolyTune()));
+  Write(folder / "fuzz_module/magpot.mod", EncodeMod(MagpotTune()));
+  Write(folder / "fuzz_module/menu.it", EncodeIt(MenuTune()));
   return 0;
 }
