@@ -292,6 +292,12 @@ bool OGLWindow::ApplyDisplayMode() {
 
 bool OGLWindow::CreateWindow() {
   const platform::PixelFormatRequest format{colourBits_, depthBits_, stencilBits_, accumulationBits_};
+  // Without a window manager nobody moves a window that goes full screen: one
+  // left where the last windowed mode centred it would hang off the screen.
+  if (fullScreen_ != 0) {
+    windowX_ = 0;
+    windowY_ = 0;
+  }
   window_ = platform::CreateGLWindow(title_, {windowX_, windowY_, clientWidth_, clientHeight_}, format);
   if (window_ == nullptr) {
     ShowError("Can't create window");

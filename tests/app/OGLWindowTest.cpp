@@ -403,6 +403,34 @@ TEST_F(RealWindowTest, ADisplayModeChangeMakesANewWindowAndContext) {
   EXPECT_THAT(boxes_, IsEmpty());
 }
 
+// A display that takes every full-screen request and notes where the window
+// stood when it was asked.
+class FullScreenWindow : public RecordingWindow {
+ public:
+  using RecordingWindow::RecordingWindow;
+
+  std::vector<std::pair<int, int>> positionsAsked;
+
+ protected:
+  std::vector<platform::DisplayMode> ListDisplayModes() override { return {{800, 600, 60, 32}}; }
+  bool ChangeToFullScreen(std::uint32_t, std::uint32_t) override {
+    positionsAsked.emplace_back(WindowX(), WindowY());
+    return true;
+  }
+};
+
+TEST_F(RealWindowTest, AWindowGoingFullScreenFromAWindowedModeStandsAtTheScreensCorner) {
+  SaveSettings(1, 32, false);
+  FullScreenWindow window(config_, log_);
+  ASSERT_TRUE(window.Create("3D", "Tornet 3D", 800, 600, 1));
+  ASSERT_EQ(window.WindowX(), 112);
+  window.SetFullScreen(1);
+  window.RecreateWindow(1);
+  EXPECT_THAT(window.positionsAsked, ElementsAre(std::pair{0, 0}));
+  EXPECT_TRUE(window.HasWindow());
+  EXPECT_THAT(boxes_, IsEmpty());
+}
+
 TEST_F(RealWindowTest, WithoutAVideoSystemCreateSaysSoAndTheWindowlessObjectStaysSafe) {
   setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
   OGLWindow window(config_, log_);

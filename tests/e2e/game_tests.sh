@@ -138,9 +138,12 @@ changed_pixels() {
 
 shot() { import -window root "$folder/$1.png" 2>/dev/null || fail "no screenshot"; }
 
-# A point of the screens' 512 x 512 layout, origin bottom left, as a pixel of the 800 x 600 window.
-layout_x() { echo $(($1 * 800 / 512)); }
-layout_y() { echo $(((512 - $1) * 600 / 512)); }
+# A point of the screens' 512 x 512 layout, origin bottom left, as a pixel of
+# the window, 800 x 600 unless a test changes the resolution.
+window_width=800
+window_height=600
+layout_x() { echo $(($1 * window_width / 512)); }
+layout_y() { echo $(((512 - $1) * window_height / 512)); }
 
 click_layout() {
   xdotool mousemove --window "$window" "$(layout_x "$1")" "$(layout_y "$2")"
@@ -313,13 +316,19 @@ test_top_ten_clear() {
   expect_exit 0
 }
 
-test_full_screen() {
+# A 1024 x 768 server of the test's own, given the game's smaller display
+# modes so that full screen can switch to them.
+start_server_with_modes() {
   local server_log="$folder/xvfb.log" display_file="$folder/display"
   Xvfb -noreset -screen 0 1024x768x24 -displayfd 3 3>"$display_file" >"$server_log" 2>&1 &
   server_pid=$!
   for _ in $(seq 1 50); do [ -s "$display_file" ] && break; sleep 0.1; done
   export DISPLAY=":$(cat "$display_file")"
   "$x_helper" add-modes || fail "the display modes could not be added"
+}
+
+test_full_screen() {
+  start_server_with_modes
   make_folder
   printf '1\n32\n1\n10\n1\n1\n1\n16384\n50\n0\n1\n1\nscr.tga\n' >"$folder/Data/Config.Cfg"
   start_game
@@ -332,6 +341,256 @@ test_full_screen() {
   expect_exit 0
   size=$("$x_helper" screen-size)
   [ "$size" = 1024x768 ] || fail "the screen stayed at $size after the game"
+}
+
+# The tour's screenshots: kept in TORNET_TOUR_SHOTS when given, for the README.
+tour_shots=
+tour_shot() { import -window "$window" "$tour_shots/$1.png" 2>/dev/null || fail "no screenshot of $1"; }
+# Pixels that differ between two of the tour's screenshots in a region of the window.
+tour_changed() { changed_pixels "$tour_shots/$1.png" "$tour_shots/$2.png" "$3"; }
+setting() { sed -n "$1p" "$folder/Data/Config.Cfg"; }
+
+# Waits until the game shows a new window of WIDTHxHEIGHT (a display change
+# makes the window anew) and makes it the one the clicks go to.
+wait_for_size() {
+  local id geometry
+  for _ in $(seq 1 150); do
+    for id in $(xdotool search --onlyvisible --name '^Tornet 3D$' 2>/dev/null); do
+      [ "$id" = "$window" ] && continue
+      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | tr '\n' ' ')
+      eval "$geometry"
+      if [ "${WIDTH:-}x${HEIGHT:-}" = "$1x$2" ]; then
+        window=$id
+        window_width=$1
+        window_height=$2
+        xdotool windowfocus "$window" 2>/dev/null
+        sleep 1.5 # the first frames of the new window
+        return
+      fi
+    done
+    sleep 0.2
+  done
+  fail "no window of $1x$2"
+}
+
+wait_for_screen_size() {
+  for _ in $(seq 1 100); do
+    [ "$("$x_helper" screen-size)" = "$1" ] && return
+    sleep 0.2
+  done
+  fail "the screen is $("$x_helper" screen-size), expected $1"
+}
+
+# In the window (not the screen): the board, the score, the continue button,
+# the settings, a dialog's question and the top-ten rows.
+tour_board="400x400+200+100"
+tour_score="160x40+0+0"
+tour_continue="120x60+60+20"
+tour_settings="600x260+80+80"
+tour_question="530x90+150+240"
+tour_rows="570x70+120+105"
+tour_help_text="600x400+100+84"
+
+# One run through every screen, as a player would go, on a server of its own
+# that has the game's display modes; then a second run that ends with Escape.
+test_tour() {
+  start_server_with_modes
+  tour_shots=${TORNET_TOUR_SHOTS:-$folder/shots}
+  mkdir -p "$tour_shots"
+  make_folder
+  "$score_writer" "$folder/Data/rScore.dat" "Ann Lee" 1 4200 Bo 0 37 || fail "no Remover table to start from"
+  "$score_writer" "$folder/Data/cScore.dat" Cy 0 99000 || fail "no Breakdown table to start from"
+  cp "$folder/Data/cScore.dat" "$folder/breakdown.dat"
+  printf '1\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n' >"$folder/Data/Config.Cfg"
+  start_game
+  wait_for_size 800 600
+  tour_remover
+  tour_options
+  tour_display
+  tour_breakdown
+  tour_top_ten
+  tour_help
+  click_layout 476 485 0    # the window's quit button
+  expect_exit 0
+  grep -q "Total Errors = 0" "$folder/Report.html" || fail "the log does not close with no errors"
+  # Every setting survives the restart; Escape on the menu ends the game.
+  cp "$folder/Data/Config.Cfg" "$folder/chosen.cfg"
+  window=
+  start_game
+  wait_for_size 800 600
+  xdotool key Escape
+  expect_exit 0
+  cmp -s "$folder/Data/Config.Cfg" "$folder/chosen.cfg" || fail "the settings changed over a restart"
+  grep -q "Total Errors = 0" "$folder/Report.html" || fail "the second run logged errors"
+}
+
+# A Remover game: a group that scores, a ring turned, Escape and Continue.
+tour_remover() {
+  tour_shot menu
+  click_layout 77 312       # New Game
+  tour_shot game_type
+  [ "$(tour_changed menu game_type 800x600+0+0)" -gt 20000 ] || fail "New Game showed no game types"
+  click_layout 375 404 3    # Remover; the rings drop in
+  tour_shot board
+  [ "$(tour_changed game_type board "$tour_board")" -gt 20000 ] || fail "no board after choosing Remover"
+  # The deal is random: the player tries blocks until a group goes.
+  local point scored=0
+  for point in "400 330" "380 300" "420 360" "400 270" "360 390" "440 300"; do
+    xdotool mousemove --window "$window" $point
+    sleep 0.5
+    xdotool click 1
+    sleep 2
+    tour_shot remover
+    if [ "$(tour_changed board remover "$tour_score")" -gt 20 ]; then
+      scored=1
+      break
+    fi
+  done
+  [ "$scored" = 1 ] || fail "no click changed the score"
+  xdotool mousedown 3
+  sleep 0.8
+  xdotool mouseup 3
+  sleep 1.5
+  tour_shot turned
+  [ "$(tour_changed remover turned "$tour_board")" -gt 300 ] || fail "holding the right button turned nothing"
+  xdotool key Escape
+  sleep 1
+  tour_shot menu_continue
+  [ "$(tour_changed menu menu_continue "$tour_continue")" -gt 200 ] || fail "the menu shows no continue button"
+  click_layout 77 448 1.5   # Continue
+  tour_shot continued
+  [ "$(tour_changed turned continued "$tour_board")" -lt 3000 ] || fail "continue did not bring back the same board"
+  xdotool key Escape
+  sleep 1
+}
+
+# Every game option changed, the skill while a game is in progress.
+tour_options() {
+  click_layout 275 180      # Options
+  tour_shot options_before
+  click_layout 348 205      # Normal: the game in progress would end
+  tour_shot skill_question
+  [ "$(tour_changed options_before skill_question "$tour_question")" -gt 500 ] ||
+    fail "a new skill during a game asked no question"
+  click_layout 180 50       # Ok: back to the options, the new skill chosen
+  click_layout 290 358      # model details: Low to Hight
+  click_layout 310 345      # texture quality, near the rail's left end
+  click_layout 175 325      # sound off
+  click_layout 385 325      # sound volume, near the right end
+  click_layout 175 305      # music on
+  click_layout 310 305      # music volume, near the left end
+  click_layout 275 180      # show groups off (choosing the skill had checked it)
+  click_layout 270 141      # start from level 3
+  click_layout 275 105      # the skin after scr.tga
+  tour_shot options
+  [ "$(tour_changed options_before options "$tour_settings")" -gt 2000 ] || fail "the options show no change"
+  click_layout 180 50       # Ok
+  tour_shot menu_after_skill
+  [ "$(tour_changed menu menu_after_skill "$tour_continue")" -lt 200 ] ||
+    fail "the game survived the new skill: the menu still offers continue"
+  local line want
+  for line in "5 2" "6 0" "7 1" "10 1" "11 0" "12 3" "13 dom.tga"; do
+    read -r line want <<<"$line"
+    [ "$(setting "$line")" = "$want" ] || fail "settings line $line holds $(setting "$line"), expected $want"
+  done
+  [ "$(setting 4)" -ge 4 ] && [ "$(setting 4)" -lt 10 ] || fail "texture quality stayed at $(setting 4)"
+  [ "$(setting 8)" -gt 16384 ] || fail "the sound volume stayed at $(setting 8)"
+  [ "$(setting 9)" -lt 50 ] || fail "the music volume stayed at $(setting 9)"
+}
+
+# The resolution there and back, the colour depth, full screen on and off.
+tour_display() {
+  click_layout 275 180      # Options
+  click_layout 290 418      # 1024 x 768
+  click_layout 180 50 0     # Ok
+  wait_for_size 1024 768
+  [ "$(setting 1)" = 2 ] || fail "settings line 1 holds $(setting 1) after 1024 x 768"
+  click_layout 275 180      # Options
+  click_layout 290 418      # 800 x 600
+  click_layout 290 398      # 16 bit
+  click_layout 180 50 0     # Ok
+  wait_for_size 800 600
+  [ "$(setting 1)" = 1 ] || fail "settings line 1 holds $(setting 1) after 800 x 600"
+  [ "$(setting 2)" = 16 ] || fail "settings line 2 holds $(setting 2) after 16 bit"
+  click_layout 275 180      # Options
+  click_layout 295 385      # Full Screen
+  click_layout 180 50 0     # Ok
+  wait_for_screen_size 800x600
+  wait_for_size 800 600
+  [ "$(setting 3)" = 1 ] || fail "settings line 3 holds $(setting 3) after full screen"
+  tour_shot full_screen
+  click_layout 275 180      # Options
+  click_layout 295 385      # Full Screen off
+  click_layout 180 50 0     # Ok
+  wait_for_screen_size 1024x768
+  wait_for_size 800 600
+  [ "$(setting 3)" = 0 ] || fail "settings line 3 holds $(setting 3) back in a window"
+}
+
+# A Breakdown game from level 3: rows rise, a click on the supply ring pushes one at once.
+tour_breakdown() {
+  click_layout 77 312       # New Game
+  click_layout 300 216 3    # Breakdown; the bottom rings drop in
+  tour_shot breakdown_start
+  sleep 5
+  tour_shot breakdown
+  [ "$(tour_changed breakdown_start breakdown "$tour_board")" -gt 1000 ] || fail "no row rose"
+  # The supply ring hangs below the board, in front at the bottom.
+  xdotool mousemove --window "$window" 400 555
+  sleep 0.5
+  tour_shot supply_before
+  xdotool click 1
+  sleep 0.5 # the push is at once; a short look leaves the timer little time to push one itself
+  tour_shot supply_pushed
+  [ "$(tour_changed supply_before supply_pushed "$tour_board")" -gt 1000 ] ||
+    fail "a click on the supply ring pushed no row"
+  xdotool key Escape
+  sleep 1
+}
+
+# Both tables, then the Remover table cleared: cancel first, then ok.
+tour_top_ten() {
+  click_layout 71 181       # Top 10
+  tour_shot top_ten
+  click_layout 307 46       # the Breakdown table
+  tour_shot top_ten_breakdown
+  [ "$(tour_changed top_ten top_ten_breakdown "$tour_rows")" -gt 100 ] || fail "the right arrow showed the same table"
+  click_layout 205 46       # back to the Remover table
+  tour_shot top_ten_again
+  [ "$(tour_changed top_ten top_ten_again "$tour_rows")" -lt 100 ] || fail "the left arrow did not bring back Remover"
+  cp "$folder/Data/rScore.dat" "$folder/remover.dat"
+  click_layout 430 46       # Clear
+  tour_shot clear_question
+  [ "$(tour_changed top_ten clear_question "$tour_question")" -gt 500 ] || fail "clear asked no question"
+  click_layout 300 50       # Cancel
+  cmp -s "$folder/Data/rScore.dat" "$folder/remover.dat" || fail "cancel changed the score file"
+  click_layout 430 46       # Clear
+  click_layout 180 50       # Ok
+  [ -f "$folder/Data/rScore.dat" ] && [ ! -s "$folder/Data/rScore.dat" ] || fail "ok left the Remover table"
+  cmp -s "$folder/Data/cScore.dat" "$folder/breakdown.dat" || fail "clearing Remover touched the Breakdown table"
+  tour_shot top_ten_cleared
+  [ "$(tour_changed top_ten top_ten_cleared "$tour_rows")" -gt 100 ] || fail "the cleared table still shows rows"
+  click_layout 256 46       # Menu
+}
+
+# The four help pages forward, one back, and the menu again.
+tour_help() {
+  tour_shot menu_before_help
+  click_layout 143 58       # Help
+  tour_shot help_1
+  local page names=(help_1 help_2 help_goodies help_credits)
+  for page in 1 2 3; do
+    click_layout 307 46     # forward
+    tour_shot "${names[$page]}"
+    [ "$(tour_changed "${names[$((page - 1))]}" "${names[$page]}" "$tour_help_text")" -gt 2000 ] ||
+      fail "the forward arrow did not turn to page $((page + 1))"
+  done
+  click_layout 205 46       # back
+  tour_shot help_back
+  [ "$(tour_changed help_goodies help_back "$tour_help_text")" -lt 200 ] || fail "back did not show the goodies again"
+  click_layout 256 46       # Menu
+  tour_shot menu_after_help
+  [ "$(tour_changed menu_before_help menu_after_help "$tour_help_text")" -lt 2000 ] || fail "Menu did not go back to the menu"
 }
 
 "test_$test_name"
