@@ -55,7 +55,7 @@ printf '1\n32\n0\n10\n1\n1\n1\n16384\n50\n0\n1\n1\nscr.tga\n' >"$folder/Data/Con
 # Every report goes to a file in the folder. Leaks of the desktop's
 # libraries are suppressed by library, never the game's own; a leak report
 # exits with its own status so that the verdict can tell it from a crash.
-export ASAN_OPTIONS="log_path=$folder/asan:halt_on_error=1:detect_leaks=1:strict_string_checks=1:exitcode=42"
+export ASAN_OPTIONS="log_path=$folder/asan:halt_on_error=1:detect_leaks=1:strict_string_checks=1:intercept_tls_get_addr=0:exitcode=42"
 export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0"
 export UBSAN_OPTIONS="log_path=$folder/ubsan:halt_on_error=1:print_stacktrace=1"
 (cd "$folder" && SDL_AUDIODRIVER=dummy exec "$game" >"$folder/stdout" 2>"$folder/stderr") &
