@@ -151,13 +151,9 @@ void BoardWindow::DrawLabel(float x, float y, const char* text) const {
   glPopMatrix();
 }
 
-bool BoardWindow::HandleEvent(const OEvent& event) {
-  const bool handled = GameRenderWindow::HandleEvent(event);
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
-    LeaveForMenu();
-    return true;
-  }
-  return handled;
+bool BoardWindow::OnEscape() {
+  LeaveForMenu();
+  return true;
 }
 
 bool BoardWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

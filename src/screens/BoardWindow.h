@@ -29,7 +29,6 @@ class BoardWindow : public GameRenderWindow {
  public:
   static constexpr std::uint32_t kMainMenu = 201;
   static constexpr std::uint32_t kScoreScreen = 209;
-  static constexpr std::uint16_t kEscapeKey = 27;
   static constexpr float kFieldSize = 0.8f;
 
   struct Layout {
@@ -54,7 +53,7 @@ class BoardWindow : public GameRenderWindow {
   void Update(std::uint32_t deltaMs) override;
   bool CreateControls() override;
   // Escape leaves for the menu; the game stays as it is.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   // Null between games.

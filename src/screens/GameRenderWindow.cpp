@@ -89,6 +89,9 @@ bool GameRenderWindow::HandleEvent(const OEvent& event) {
   } else if (IsLeftButton(event, OEvent::kButtonUp)) {
     grab_.reset();
   }
+  if (!handled && event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
+    return OnEscape();
+  }
   return handled;
 }
 

@@ -18,6 +18,7 @@ class GameRenderWindow : public ORenderWindow {
   static constexpr std::uint32_t kMinimiseCommand = static_cast<std::uint32_t>(-10);
   static constexpr std::uint32_t kFullScreenCommand = static_cast<std::uint32_t>(-20);
   static constexpr std::uint32_t kQuitCommand = static_cast<std::uint32_t>(-30);
+  static constexpr std::uint16_t kEscapeKey = 27;
 
   explicit GameRenderWindow(std::uint32_t identifier);
 
@@ -26,6 +27,8 @@ class GameRenderWindow : public ORenderWindow {
   void OnShow() override;
   // Screens add their own controls first, then call this for the window buttons.
   bool CreateControls() override;
+  // Drags the window by its background; Escape that no control takes goes to
+  // OnEscape.
   bool HandleEvent(const OEvent& event) override;
   // The window buttons' commands; any other command is left to the screen.
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
@@ -33,8 +36,8 @@ class GameRenderWindow : public ORenderWindow {
  protected:
   // Disabled window buttons are drawn but take no clicks.
   void DisableWindowButtons(bool disabled);
-
- protected:
+  // Escape pressed on this screen; returns whether the screen used it.
+  virtual bool OnEscape() { return false; }
   // Quitting clicks like every other button, unless a screen asks for quiet.
   virtual bool ClicksOnQuit() const { return true; }
 

@@ -22,7 +22,6 @@ constexpr MenuButton kMenuButton{GameTypeWindow::kBackToMenu, "menu.asvm", 60, 4
 
 constexpr const char* kHint = "Use Left and Right mouse buttons for control";
 constexpr const char* kGameBackground = "brightgameback.jpg";
-constexpr std::uint16_t kEscapeKey = 27;
 
 }  // namespace
 
@@ -57,15 +56,9 @@ void GameTypeWindow::Draw() {
   }
 }
 
-bool GameTypeWindow::HandleEvent(const OEvent& event) {
-  if (GameRenderWindow::HandleEvent(event)) {
-    return true;
-  }
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
-    ShowMenu();
-    return true;
-  }
-  return false;
+bool GameTypeWindow::OnEscape() {
+  ShowMenu();
+  return true;
 }
 
 bool GameTypeWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

@@ -25,7 +25,7 @@ class GameTypeWindow : public GameRenderWindow {
   // The flickering hint, and the mode's caption while the pointer is over its button.
   void Draw() override;
   // Escape goes back to the menu.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   bool GameInProgress() const { return remover_ != nullptr || breakdown_ != nullptr; }

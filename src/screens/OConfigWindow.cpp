@@ -30,7 +30,6 @@
 namespace {
 
 constexpr std::uint32_t kConfirmScreen = 210;
-constexpr std::uint16_t kEscapeKey = 27;
 
 // Row k has its label at 452 - 20 k; a model control is centred 13 higher,
 // since models stand on their middle and text on its baseline.
@@ -269,17 +268,14 @@ void OConfigWindow::SelectStartLevel(std::int32_t level) {
   startLevelGroup_.Select(startLevelRadios_[static_cast<std::size_t>(index)]);
 }
 
-bool OConfigWindow::HandleEvent(const OEvent& event) {
-  if (GameRenderWindow::HandleEvent(event)) {
-    return true;
+bool OConfigWindow::OnEscape() {
+  if (Application() == nullptr) {
+    return false;
   }
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey && Application() != nullptr) {
-    Application()->PlaySound(GameSounds::kAction);
-    Revert();
-    Leave();
-    return true;
-  }
-  return false;
+  Application()->PlaySound(GameSounds::kAction);
+  Revert();
+  Leave();
+  return true;
 }
 
 bool OConfigWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

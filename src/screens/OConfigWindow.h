@@ -74,7 +74,7 @@ class OConfigWindow : public GameRenderWindow {
   void OnShow() override;
   void Draw() override;
   // Escape, when no control takes it, cancels.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   // The confirmation screen's cancel: the skill in force is chosen again.

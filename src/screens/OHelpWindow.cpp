@@ -27,7 +27,6 @@ constexpr float kTextScale = 0.6f;
 constexpr float kLinePitch = 24.0f * kTextScale;
 constexpr float kTitleY = 425.0f;
 constexpr float kSubtitleY = 405.0f;
-constexpr std::uint16_t kEscapeKey = 27;
 
 const OColor4 kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 const OColor4 kLightGrey{214.0f / 255.0f, 216.0f / 255.0f, 220.0f / 255.0f, 1.0f};
@@ -145,15 +144,12 @@ void OHelpWindow::DrawPage(const HelpPage& page) const {
   }
 }
 
-bool OHelpWindow::HandleEvent(const OEvent& event) {
-  if (GameRenderWindow::HandleEvent(event)) {
-    return true;
+bool OHelpWindow::OnEscape() {
+  if (Application() == nullptr) {
+    return false;
   }
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey && Application() != nullptr) {
-    Application()->Screens().SetActiveWindow(OMenuWindow::kIdentifier);
-    return true;
-  }
-  return false;
+  Application()->Screens().SetActiveWindow(OMenuWindow::kIdentifier);
+  return true;
 }
 
 bool OHelpWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

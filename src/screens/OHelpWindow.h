@@ -32,7 +32,7 @@ class OHelpWindow : public GameRenderWindow {
   void OnShow() override;
   void Draw() override;
   // Escape goes back to the menu and keeps the page for the next visit.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   std::uint32_t Page() const { return page_; }

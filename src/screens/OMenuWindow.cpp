@@ -24,7 +24,6 @@ constexpr std::array<MenuButton, 5> kButtons{{
 constexpr MenuButton kContinueButton{OMenuWindow::kContinue, "continue.asvm", 77, 448, 17};
 
 constexpr const char* kCaption = "Tornet 3D  -  left: remove a group, right: turn a ring";
-constexpr std::uint16_t kEscapeKey = 27;
 constexpr std::uint32_t kOptionsScreen = 205;
 constexpr std::uint32_t kHelpScreen = 206;
 constexpr std::uint32_t kTopTenScreen = 209;
@@ -73,15 +72,9 @@ void OMenuWindow::Draw() {
   font->DrawText(25.0f, 0.0f, kCaption, true, 0.6f);
 }
 
-bool OMenuWindow::HandleEvent(const OEvent& event) {
-  if (GameRenderWindow::HandleEvent(event)) {
-    return true;
-  }
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
-    Quit();
-    return true;
-  }
-  return false;
+bool OMenuWindow::OnEscape() {
+  Quit();
+  return true;
 }
 
 bool OMenuWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

@@ -25,7 +25,7 @@ class OMenuWindow : public GameRenderWindow {
   void OnShow() override;
   void Draw() override;
   // Escape, when no control takes it, ends the game as the exit button does.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   bool HasContinueButton() const { return continue_ != nullptr; }

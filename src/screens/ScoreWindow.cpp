@@ -22,7 +22,6 @@
 namespace {
 
 constexpr std::uint32_t kConfirmClear = 212;
-constexpr std::uint16_t kEscapeKey = 27;
 constexpr float kButtonY = 46.0f;
 constexpr float kClearScale = 0.5f;
 constexpr float kTitleY = 425.0f;
@@ -191,15 +190,9 @@ void ScoreWindow::DrawLines() const {
   glEnable(GL_TEXTURE_2D);
 }
 
-bool ScoreWindow::HandleEvent(const OEvent& event) {
-  if (GameRenderWindow::HandleEvent(event)) {
-    return true;
-  }
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
-    Show(OMenuWindow::kIdentifier, GameSounds::kAction);
-    return true;
-  }
-  return false;
+bool ScoreWindow::OnEscape() {
+  Show(OMenuWindow::kIdentifier, GameSounds::kAction);
+  return true;
 }
 
 bool ScoreWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

@@ -42,7 +42,7 @@ class ScoreWindow : public GameRenderWindow {
   void Update(std::uint32_t deltaMs) override;
   void Draw() override;
   // Escape, when no control takes it, goes back to the menu.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   ScoreTable& Table(Page page) { return page == kBreakdownPage ? breakdown_ : remover_; }

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr std::uint16_t kEscapeKey = 27;
 constexpr float kButtonY = 50.0f;
 constexpr LayoutFrame kFrame{95.0f, 230.0f, 435.0f, 305.0f};
 
@@ -42,15 +41,9 @@ void Top10WarningWindow::Draw() {
   font->colour = OColor4(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-bool Top10WarningWindow::HandleEvent(const OEvent& event) {
-  if (GameRenderWindow::HandleEvent(event)) {
-    return true;
-  }
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
-    BackToTable();
-    return true;
-  }
-  return false;
+bool Top10WarningWindow::OnEscape() {
+  BackToTable();
+  return true;
 }
 
 bool Top10WarningWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

@@ -18,7 +18,7 @@ class Top10WarningWindow : public GameRenderWindow {
   // The question in its frame.
   void Draw() override;
   // Escape, when no control takes it, is a cancel.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
  private:

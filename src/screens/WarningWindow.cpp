@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr std::uint16_t kEscapeKey = 27;
-
 constexpr float kButtonY = 50.0f;
 constexpr LayoutFrame kFrame{95.0f, 230.0f, 400.0f, 305.0f};
 
@@ -40,15 +38,9 @@ void WarningWindow::Draw() {
   }
 }
 
-bool WarningWindow::HandleEvent(const OEvent& event) {
-  if (GameRenderWindow::HandleEvent(event)) {
-    return true;
-  }
-  if (event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
-    Answer(true);
-    return true;
-  }
-  return false;
+bool WarningWindow::OnEscape() {
+  Answer(true);
+  return true;
 }
 
 bool WarningWindow::OnCommand(std::uint32_t command, std::uint32_t param) {

@@ -17,7 +17,7 @@ class WarningWindow : public GameRenderWindow {
   bool CreateControls() override;
   void Draw() override;
   // Escape answers as ok does: the new skill stays chosen.
-  bool HandleEvent(const OEvent& event) override;
+  bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
  protected:
