@@ -4,24 +4,23 @@
 
 #include <cstdint>
 
-#include "screens/GameRenderWindow.h"
+#include "screens/QuestionWindow.h"
 
-class Top10WarningWindow : public GameRenderWindow {
+class Top10WarningWindow : public QuestionWindow {
  public:
   static constexpr std::uint32_t kIdentifier = 212;
   static constexpr std::uint32_t kOk = 9001;
   static constexpr std::uint32_t kCancel = 9002;
 
-  Top10WarningWindow() : GameRenderWindow(kIdentifier) {}
+  Top10WarningWindow();
 
-  bool CreateControls() override;
-  // The question in its frame.
-  void Draw() override;
   // Escape, when no control takes it, is a cancel.
   bool OnEscape() override;
-  bool OnCommand(std::uint32_t command, std::uint32_t param) override;
+
+ protected:
+  void OnOk() override;
+  void OnCancel() override { BackToTable(); }
 
  private:
-  void ClearShownTable();
   void BackToTable();
 };

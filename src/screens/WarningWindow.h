@@ -4,23 +4,22 @@
 
 #include <cstdint>
 
-#include "screens/GameRenderWindow.h"
+#include "screens/QuestionWindow.h"
 
-class WarningWindow : public GameRenderWindow {
+class WarningWindow : public QuestionWindow {
  public:
   static constexpr std::uint32_t kIdentifier = 210;
   static constexpr std::uint32_t kOk = 8001;
   static constexpr std::uint32_t kCancel = 8002;
 
-  WarningWindow() : GameRenderWindow(kIdentifier) {}
+  WarningWindow();
 
-  bool CreateControls() override;
-  void Draw() override;
   // Escape answers as ok does: the new skill stays chosen.
   bool OnEscape() override;
-  bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
  protected:
+  void OnOk() override { Answer(true); }
+  void OnCancel() override { Answer(false); }
   // The question ends the program without a click.
   bool ClicksOnQuit() const override { return false; }
 
