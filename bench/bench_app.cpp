@@ -1,7 +1,8 @@
 // What the player waits for: the start-up from nothing to the first frame of
-// the main menu, and frames at 1024 x 768 (the menu, and a Remover game in low
-// and high detail) against the floor of only clearing and swapping, in the same run. Needs a display; run it
-// as
+// the main menu, and one frame of every screen and of both game modes, at the
+// game's two window sizes and, for the games, in low and high block detail,
+// against the floor of only clearing and swapping, in the same run. Needs a
+// display; run it as
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_app
 // It plays in a scratch game folder that links the built game's data.
 #include <GL/gl.h>
@@ -12,35 +13,42 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
 
 #include "app/DEraviriv.h"
 #include "app/OConfig.h"
 #include "app/OLog.h"
 #include "gfx/OModelManager.h"
 #include "screens/GameTypeWindow.h"
+#include "screens/OConfigWindow.h"
+#include "screens/OHelpWindow.h"
+#include "screens/OMenuWindow.h"
+#include "screens/ScoreWindow.h"
 
 namespace {
 
-// Windowed 1024 x 768 at 32 bits; everything else as a first start has it.
-constexpr const char* kSettings = "2\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n";
+// The settings file's first line picks the window size: 1 is 800 x 600, 2 is
+// 1024 x 768. Windowed, 32 bits, everything else as a first start has it.
+constexpr std::int64_t k800x600 = 1;
+constexpr std::int64_t k1024x768 = 2;
 
-void EnterScratchGameFolder() {
-  static const bool done = [] {
-    namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "tornet-bench-game";
-    fs::remove_all(folder);
-    fs::create_directories(folder / "Data");
-    fs::create_symlink(fs::path(TORNET_GAME_DIR) / "Data/Resource.Ztr", folder / "Data/Resource.Ztr");
-    fs::create_directory_symlink(fs::path(TORNET_GAME_DIR) / "Data/Sounds", folder / "Data/Sounds");
-    std::ofstream(folder / "Data/Config.Cfg") << kSettings;
-    fs::current_path(folder);
+void EnterScratchGameFolder(std::int64_t mode) {
+  namespace fs = std::filesystem;
+  static const fs::path folder = [] {
+    const fs::path scratch = fs::temp_directory_path() / "tornet-bench-game";
+    fs::remove_all(scratch);
+    fs::create_directories(scratch / "Data");
+    fs::create_symlink(fs::path(TORNET_GAME_DIR) / "Data/Resource.Ztr", scratch / "Data/Resource.Ztr");
+    fs::create_directory_symlink(fs::path(TORNET_GAME_DIR) / "Data/Sounds", scratch / "Data/Sounds");
+    fs::current_path(scratch);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    return true;
+    return scratch;
   }();
-  (void)done;
+  std::ofstream(folder / "Data/Config.Cfg") << mode << "\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n";
 }
 
-std::unique_ptr<DEraviriv> StartGame() {
+std::unique_ptr<DEraviriv> StartGame(std::int64_t mode) {
+  EnterScratchGameFolder(mode);
   auto game = std::make_unique<DEraviriv>(OConfig::Instance(), OLog::Instance());
   game->Create("3D", "Tornet 3D", 800, 600, 1);
   game->Init();
@@ -52,12 +60,29 @@ void StopGame(std::unique_ptr<DEraviriv>& game) {
   game.reset();
 }
 
+std::string SizeOf(const DEraviriv& game) {
+  return std::to_string(game.ClientWidth()) + "x" + std::to_string(game.ClientHeight());
+}
+
+// Runs the measured frames, then waits for the renderer so that the last
+// frames' drawing is inside the measurement, and notes the window's size.
+void MeasureFrames(benchmark::State& state, DEraviriv& game) {
+  for (auto _ : state) {
+    game.Frame(16);
+  }
+  glFinish();
+  state.SetLabel(SizeOf(game));
+}
+
+void AtBothSizes(benchmark::internal::Benchmark* benchmark) {
+  benchmark->ArgName("mode")->Arg(k800x600)->Arg(k1024x768);
+}
+
 // Window, context, every shared asset, the screens, and the first menu frame.
 void BM_StartUpToFirstMenuFrame(benchmark::State& state) {
-  EnterScratchGameFolder();
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    std::unique_ptr<DEraviriv> game = StartGame();
+    std::unique_ptr<DEraviriv> game = StartGame(k1024x768);
     game->Frame(0);
     glFinish();
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -72,56 +97,75 @@ BENCHMARK(BM_StartUpToFirstMenuFrame)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
-void BM_MenuFrame1024x768(benchmark::State& state) {
-  EnterScratchGameFolder();
-  std::unique_ptr<DEraviriv> game = StartGame();
-  for (auto _ : state) {
+// One frame of a side screen: the menu, the game type, the options, the help
+// (its first page) and the top ten.
+template <std::uint32_t kScreen>
+void BM_ScreenFrame(benchmark::State& state) {
+  std::unique_ptr<DEraviriv> game = StartGame(state.range(0));
+  game->Screens().SetActiveWindow(kScreen);
+  for (int frame = 0; frame < 50; ++frame) {
     game->Frame(16);
   }
-  glFinish();
-  state.counters["width"] = game->ClientWidth();
+  MeasureFrames(state, *game);
   StopGame(game);
 }
-BENCHMARK(BM_MenuFrame1024x768)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+#define TORNET_SCREEN_BENCHMARK(screen)                   \
+  BENCHMARK_TEMPLATE(BM_ScreenFrame, screen::kIdentifier) \
+      ->Name("BM_ScreenFrame/" #screen)                   \
+      ->Apply(AtBothSizes)                                \
+      ->Repetitions(3)                                    \
+      ->ReportAggregatesOnly(true)                        \
+      ->Unit(benchmark::kMillisecond)
+TORNET_SCREEN_BENCHMARK(OMenuWindow);
+TORNET_SCREEN_BENCHMARK(GameTypeWindow);
+TORNET_SCREEN_BENCHMARK(OConfigWindow);
+TORNET_SCREEN_BENCHMARK(OHelpWindow);
+TORNET_SCREEN_BENCHMARK(ScoreWindow);
 
-// A Remover game at rest after its intro, with the blocks in low (1) or high (2) detail.
-void BM_RemoverFrame1024x768(benchmark::State& state) {
-  EnterScratchGameFolder();
-  std::unique_ptr<DEraviriv> game = StartGame();
-  OModelManager::Instance().SetDetail(static_cast<std::int32_t>(state.range(0)));
+// A game after its intro, with the blocks in low (1) or high (2) detail. A
+// Remover board at rest; a Breakdown board with its supply ring filling.
+template <std::uint32_t kMode>
+void BM_GameFrame(benchmark::State& state) {
+  std::unique_ptr<DEraviriv> game = StartGame(state.range(0));
+  OModelManager::Instance().SetDetail(static_cast<std::int32_t>(state.range(1)));
   OModelManager::Instance().ReloadDetailModels();
   auto* gameType = dynamic_cast<GameTypeWindow*>(game->Screens().FindWindow(GameTypeWindow::kIdentifier));
-  gameType->OnCommand(GameTypeWindow::kRemover, 1);
+  gameType->OnCommand(kMode, 1);
   for (int frame = 0; frame < 200; ++frame) {
     game->Frame(16);
   }
-  for (auto _ : state) {
-    game->Frame(16);
-  }
-  glFinish();
+  MeasureFrames(state, *game);
   StopGame(game);
 }
-BENCHMARK(BM_RemoverFrame1024x768)
-    ->Arg(OModelManager::kLowDetail)
-    ->Arg(OModelManager::kHighDetail)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMillisecond);
+void AtBothSizesAndDetails(benchmark::internal::Benchmark* benchmark) {
+  benchmark->ArgNames({"mode", "detail"})
+      ->ArgsProduct({{k800x600, k1024x768}, {OModelManager::kLowDetail, OModelManager::kHighDetail}});
+}
+#define TORNET_GAME_BENCHMARK(mode)                         \
+  BENCHMARK_TEMPLATE(BM_GameFrame, GameTypeWindow::k##mode) \
+      ->Name("BM_GameFrame/" #mode)                         \
+      ->Apply(AtBothSizesAndDetails)                        \
+      ->Repetitions(3)                                      \
+      ->ReportAggregatesOnly(true)                          \
+      ->Unit(benchmark::kMillisecond)
+TORNET_GAME_BENCHMARK(Remover);
+TORNET_GAME_BENCHMARK(Breakdown);
 
 // Only what every frame must do: clear the window and swap.
-void BM_ClearAndSwapFloor1024x768(benchmark::State& state) {
-  EnterScratchGameFolder();
-  std::unique_ptr<DEraviriv> game = StartGame();
+void BM_ClearAndSwapFloor(benchmark::State& state) {
+  std::unique_ptr<DEraviriv> game = StartGame(state.range(0));
   for (auto _ : state) {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     game->Flip();
   }
   glFinish();
+  state.SetLabel(SizeOf(*game));
   StopGame(game);
 }
-BENCHMARK(BM_ClearAndSwapFloor1024x768)
-    ->Repetitions(5)
+BENCHMARK(BM_ClearAndSwapFloor)
+    ->Apply(AtBothSizes)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 

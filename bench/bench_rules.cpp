@@ -1,5 +1,5 @@
-// What the board rules cost: finding the group under the pointer, one frame in
-// each board state, a whole Remover game played by random clicks, and the
+// What the board rules cost: finding the group under the pointer, the click
+// that removes it, one frame in each board state, a whole Remover game played by random clicks, and the
 // Breakdown steps: a row pushed in, a frame with the supply ring filling, and
 // the biggest goody search.
 #include <benchmark/benchmark.h>
@@ -98,6 +98,23 @@ void BM_RefreshHoverFullBoard(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RefreshHoverFullBoard);
+
+// The click itself: the group under the pointer is taken off, scored, and the
+// board set falling. Each click gets a freshly dealt board.
+void BM_ClickGroup(benchmark::State& state) {
+  std::uint32_t seed = 1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Game game(seed++);
+    for (int column = 0; column < 20 && !game.manager.Removable(); ++column) {
+      game.PointAt(4, column);
+    }
+    state.ResumeTiming();
+    game.Click();
+    benchmark::DoNotOptimize(game.board.State());
+  }
+}
+BENCHMARK(BM_ClickGroup);
 
 void BM_FrameIdle(benchmark::State& state) {
   Game game(42);
