@@ -2,11 +2,27 @@
 
 #include <cmath>
 #include <fstream>
-#include <iterator>
+#include <optional>
 
 namespace {
 
 constexpr int kVoiceChannel = 0;
+
+// One read of the known size: the effects are read at every start, and a
+// byte at a time was the start-up's largest cost in the game's own code.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+  if (size < 0) {
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  file.seekg(0);
+  if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) {
+    return std::nullopt;
+  }
+  return bytes;
+}
 
 }  // namespace
 
@@ -35,17 +51,13 @@ bool OSound::Init(std::uint32_t mode) {
 
 bool OSound::Load(std::int32_t id, const std::string& path) {
   Unload(id);
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    return false;
-  }
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) {
+  std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+  if (!bytes) {
     return false;
   }
   Entry& entry = sounds_[id];
   entry.path = path;
-  entry.bytes = std::move(bytes);
+  entry.bytes = std::move(*bytes);
   entry.channel = nextChannel_++;
   platform::SetChannelCount(nextChannel_);
   MakeChunk(entry);
