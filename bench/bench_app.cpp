@@ -28,9 +28,17 @@
 namespace {
 
 // The settings file's first line picks the window size: 1 is 800 x 600, 2 is
-// 1024 x 768. Windowed, 32 bits, everything else as a first start has it.
+// 1024 x 768. Windowed, 32 bits, low detail, everything else as a first
+// start has it.
 constexpr std::int64_t k800x600 = 1;
 constexpr std::int64_t k1024x768 = 2;
+
+// Trilinear filtering (10), as on a first start, unless
+// TORNET_BENCH_TEXTURE_QUALITY names another (0 to 10).
+std::string TextureQuality() {
+  const char* quality = std::getenv("TORNET_BENCH_TEXTURE_QUALITY");
+  return quality != nullptr ? quality : "10";
+}
 
 void EnterScratchGameFolder(std::int64_t mode) {
   namespace fs = std::filesystem;
@@ -44,7 +52,8 @@ void EnterScratchGameFolder(std::int64_t mode) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     return scratch;
   }();
-  std::ofstream(folder / "Data/Config.Cfg") << mode << "\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n";
+  std::ofstream(folder / "Data/Config.Cfg") << mode << "\n32\n0\n"
+                                            << TextureQuality() << "\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n";
 }
 
 std::unique_ptr<DEraviriv> StartGame(std::int64_t mode) {
