@@ -1,7 +1,7 @@
 // What the board rules cost: finding the group under the pointer, the click
-// that removes it, one frame in each board state, a whole Remover game played by random clicks, and the
-// Breakdown steps: a row pushed in, a frame with the supply ring filling, and
-// the biggest goody search.
+// that removes it, one frame in each board state, a whole Remover game played
+// by random clicks, and the Breakdown steps: a row pushed in, a frame with the
+// supply ring filling, and the biggest goody search.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

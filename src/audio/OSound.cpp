@@ -8,12 +8,15 @@ namespace {
 
 constexpr int kVoiceChannel = 0;
 
+// Far above any effect; a folder in place of a file says it is larger still.
+constexpr std::streamoff kLargestSoundFile = std::streamoff{64} << 20;
+
 // One read of the known size: the effects are read at every start, and a
 // byte at a time was the start-up's largest cost in the game's own code.
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary | std::ios::ate);
   const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
-  if (size < 0) {
+  if (size < 0 || size > kLargestSoundFile) {
     return std::nullopt;
   }
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 
 #include "AudioOutput.h"
 #include "audio/OSound.h"
@@ -134,6 +135,12 @@ TEST_F(OSoundTest, TheDeviceRefusesDamagedSoundFiles) {
   EXPECT_EQ(platform::MakeSoundChunk(boasting), nullptr);
   // Bytes that are no sound file at all leave nothing behind (the sanitizer build checks).
   EXPECT_EQ(platform::MakeSoundChunk({0x01, 0x46, 0x02, 0xA7, 0x02, 0x08, 0x03, 0x69, 0x03}), nullptr);
+}
+
+// A folder opens like a file and claims an enormous size.
+TEST_F(OSoundTest, AFolderInPlaceOfASoundFileIsRefused) {
+  OSound sound;
+  EXPECT_FALSE(sound.Load(1, std::filesystem::temp_directory_path().string()));
 }
 
 TEST(OSoundWithoutDevice, PlaysNothingAndSaysNothing) {
