@@ -165,6 +165,26 @@ start_windowed_game() {
 board_region="400x400+312+184"
 score_region="160x40+112+84"
 
+# The deal is random: a block without neighbours of its colour removes
+# nothing, so the player tries a few blocks until a group goes. SCORED takes
+# a look after each click and succeeds when the score has changed.
+click_until_scored() {
+  local scored=$1 point
+  for point in "400 330" "380 300" "420 360" "400 270" "360 390" "440 300"; do
+    xdotool mousemove --window "$window" $point
+    sleep 0.5
+    xdotool click 1
+    sleep 2
+    "$scored" && return 0
+  done
+  fail "no click changed the score"
+}
+
+remover_scored() {
+  shot clicked
+  [ "$(changed_pixels "$folder/board.png" "$folder/clicked.png" "$score_region")" -gt 20 ]
+}
+
 test_play_remover() {
   start_windowed_game
   shot menu
@@ -173,21 +193,7 @@ test_play_remover() {
   shot board
   [ "$(changed_pixels "$folder/menu.png" "$folder/board.png" "$board_region")" -gt 20000 ] ||
     fail "no board after choosing Remover"
-  # The deal is random: a block without neighbours of its colour removes
-  # nothing, so the player tries a few blocks until a group goes.
-  local scored=0
-  for point in "400 330" "380 300" "420 360" "400 270" "360 390" "440 300"; do
-    xdotool mousemove --window "$window" $point
-    sleep 0.5
-    xdotool click 1
-    sleep 2
-    shot clicked
-    if [ "$(changed_pixels "$folder/board.png" "$folder/clicked.png" "$score_region")" -gt 20 ]; then
-      scored=1
-      break
-    fi
-  done
-  [ "$scored" = 1 ] || fail "no click changed the score"
+  click_until_scored remover_scored
   [ "$(changed_pixels "$folder/board.png" "$folder/clicked.png" "$board_region")" -gt 300 ] ||
     fail "a click changed nothing on the board"
   xdotool mousedown 3
@@ -424,6 +430,11 @@ test_tour() {
   grep -q "Total Errors = 0" "$folder/Report.html" || fail "the second run logged errors"
 }
 
+tour_scored() {
+  tour_shot remover
+  [ "$(tour_changed board remover "$tour_score")" -gt 20 ]
+}
+
 # A Remover game: a group that scores, a ring turned, Escape and Continue.
 tour_remover() {
   tour_shot menu
@@ -433,20 +444,7 @@ tour_remover() {
   click_layout 375 404 3    # Remover; the rings drop in
   tour_shot board
   [ "$(tour_changed game_type board "$tour_board")" -gt 20000 ] || fail "no board after choosing Remover"
-  # The deal is random: the player tries blocks until a group goes.
-  local point scored=0
-  for point in "400 330" "380 300" "420 360" "400 270" "360 390" "440 300"; do
-    xdotool mousemove --window "$window" $point
-    sleep 0.5
-    xdotool click 1
-    sleep 2
-    tour_shot remover
-    if [ "$(tour_changed board remover "$tour_score")" -gt 20 ]; then
-      scored=1
-      break
-    fi
-  done
-  [ "$scored" = 1 ] || fail "no click changed the score"
+  click_until_scored tour_scored
   xdotool mousedown 3
   sleep 0.8
   xdotool mouseup 3
