@@ -229,21 +229,23 @@ void OConfigWindow::ReadDisplayInForce() {
   if (app == nullptr) {
     return;
   }
-  committed_.resolution = ResolutionOf(app->ClientWidth(), app->ClientHeight());
-  committed_.colourDepth = app->ColourBits();
-  committed_.fullScreen = app->FullScreen() != 0;
-  pending_.resolution = committed_.resolution;
-  pending_.colourDepth = committed_.colourDepth;
-  pending_.fullScreen = committed_.fullScreen;
+  // A choice the player has made here stays; an untouched one follows the display.
+  const auto follow = [](auto& pending, auto& committed, auto inForce) {
+    if (pending == committed) {
+      pending = inForce;
+    }
+    committed = inForce;
+  };
+  follow(pending_.resolution, committed_.resolution, ResolutionOf(app->ClientWidth(), app->ClientHeight()));
+  follow(pending_.colourDepth, committed_.colourDepth, static_cast<std::int32_t>(app->ColourBits()));
+  follow(pending_.fullScreen, committed_.fullScreen, app->FullScreen() != 0);
 }
 
 void OConfigWindow::OnShow() {
   GameRenderWindow::OnShow();
-  // The full-screen window button changes the display behind this screen's back.
-  if (!confirmingSkill_) {
-    ReadDisplayInForce();
-  }
-  confirmingSkill_ = false;
+  // The full-screen window button changes the display behind this screen's
+  // back, here or on the skill question.
+  ReadDisplayInForce();
   ShowSettings();
 }
 
@@ -389,7 +391,6 @@ void OConfigWindow::ChooseSkill(std::int32_t skill) {
   const auto* gameType =
       dynamic_cast<const GameTypeWindow*>(Application()->Screens().FindWindow(GameTypeWindow::kIdentifier));
   if (pending_.skill != committed_.skill && gameType != nullptr && gameType->GameInProgress()) {
-    confirmingSkill_ = true;
     Application()->Screens().SetActiveWindow(kConfirmScreen);
   }
 }

@@ -118,9 +118,6 @@ class OConfigWindow : public GameRenderWindow {
 
   Settings committed_;
   Settings pending_;
-  // While the confirmation screen is up, the choices made here must survive
-  // the return: the display values are read again only on a fresh visit.
-  bool confirmingSkill_ = false;
 
   // The controls are owned by the screen.
   OTextStack* resolution_ = nullptr;

@@ -172,12 +172,35 @@ TEST_F(OptionsTest, TheDisplayInForceIsReadAgainOnEveryVisit) {
   application_->SetFullScreen(0);
 }
 
+TEST_F(OptionsTest, TheSkillQuestionKeepsTheDisplayChoicesButSeesTheDisplayInForce) {
+  gameType_->OnCommand(GameTypeWindow::kRemover, 1);
+  Reopen();
+  ClickAt(295, 385);  // full screen on
+  ClickAt(348, 205);  // Normal
+  ASSERT_EQ(ActiveScreen(), WarningWindow::kIdentifier);
+  Ok();
+  EXPECT_TRUE(options_->Pending().fullScreen) << "the player's choice survives the question";
+  EXPECT_FALSE(options_->Committed().fullScreen);
+
+  Cancel();
+  Reopen();
+  ClickAt(348, 205);
+  ASSERT_EQ(ActiveScreen(), WarningWindow::kIdentifier);
+  application_->SetFullScreen(1);  // the window's button, pressed on the question
+  PressKey(kEscape);
+  EXPECT_TRUE(options_->Committed().fullScreen);
+  EXPECT_TRUE(options_->Pending().fullScreen) << "ok would otherwise leave full screen";
+  application_->SetFullScreen(0);
+}
+
 TEST_F(OptionsTest, ChoosingASkillShowsGroupsAgain) {
   ClickAt(275, 180);
   EXPECT_FALSE(options_->Pending().showGroups);
   ClickAt(348, 205);
   EXPECT_TRUE(options_->Pending().showGroups);
   EXPECT_EQ(ActiveScreen(), OConfigWindow::kIdentifier) << "no game, no question";
+  ClickAt(275, 180);
+  EXPECT_FALSE(options_->Pending().showGroups) << "the box showed its check again, so a click clears it";
 }
 
 TEST_F(OptionsTest, ASkillChangeDuringAGameIsAskedAboutAndOkEndsTheGame) {
