@@ -218,8 +218,10 @@ bool OApplication::ChangeResolution(std::uint8_t mode) {
   }
   RecreateWindow(mode);
   ShowIcon();
+  // Every screen's text controls point at this font, so one that cannot be
+  // built again stays and draws nothing rather than leaving them dangling.
   if (font_ != nullptr && !font_->Load()) {
-    font_.reset();
+    Log().Error("Can't load font");
   }
   DrawApplyingChanges();
   OTextureManager::Instance().RecreateAllTextures();
