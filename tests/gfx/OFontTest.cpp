@@ -5,10 +5,8 @@
 
 #include "TextureTest.h"
 #include "app/OException.h"
-#include "assetgen/FontSheet.h"
 #include "assetgen/RgbaImage.h"
 #include "gfx/OFont.h"
-#include "gfx/OTText.h"
 
 namespace {
 
@@ -119,14 +117,6 @@ TEST_F(OFontTest, DrawsACountedPartOfTheTextInRedWhenHighlighted) {
   EXPECT_TRUE(Is(15, 15, 'Y'));
 }
 
-TEST_F(OFontTest, ATextObjectOfSize32DrawsGlyphsAtCellSize) {
-  OTText text(&font_, kYellow, "H", 32.0f);
-  text.transform[12] = 1.0f;
-  text.Draw();
-  EXPECT_TRUE(Is(17 + 4, 17, 'Y') && Is(45 + 4, 45, 'Y'));
-  EXPECT_TRUE(Is(14, 31, 'B')) << "placed by its transform";
-}
-
 using OFontWithoutTexture = GLTest;
 
 // The lists that 'A' would call belong to someone else: here they paint red.
@@ -170,22 +160,6 @@ TEST(OFont, DrawsAgainInANewContextWithTheFirstWidths) {
   EXPECT_TRUE(ColourNear(second.PixelAt(31, 31), 'W', 8));
   font.Unload();
   manager.SetFilterMode(savedMode);
-}
-
-TEST(OFont, TheGeneratedFontHasAGlyphForEveryPrintableCharacter) {
-  GLTestContext context(64, 64);
-  ASSERT_TRUE(context.Ok()) << context.Error();
-  TextureArchive archive({{"Font.Tga", FontSheet::Make().ToTga(true)}});
-  OFont font("Font.Tga");
-  ASSERT_TRUE(font.Load());
-  EXPECT_EQ(font.TextWidth(" "), 12);
-  for (char c = '!'; c <= '~'; ++c) {
-    SCOPED_TRACE(std::string(1, c));
-    // The sheet keeps each cell's outer columns clear for filtering.
-    EXPECT_GE(font.TextWidth(std::string(1, c)), 2);
-    EXPECT_LE(font.TextWidth(std::string(1, c)), 31);
-  }
-  EXPECT_GT(font.TextWidth("W"), font.TextWidth("i"));
 }
 
 }  // namespace

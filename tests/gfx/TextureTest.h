@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,26 +34,17 @@ class TextureArchive : public TestArchive {
   }
 };
 
-// The bound texture over the whole context, t = 0 along the bottom edge.
+// The bound texture over the whole context, t = 0 along the bottom edge, with
+// a fresh context's matrices.
 inline void DrawTexturedQuad() {
   glEnable(GL_TEXTURE_2D);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, 1, 0, 1, -1, 1);
   glBegin(GL_TRIANGLE_STRIP);
-  glTexCoord2f(0, 0);
-  glVertex2f(0, 0);
-  glTexCoord2f(1, 0);
-  glVertex2f(1, 0);
-  glTexCoord2f(0, 1);
-  glVertex2f(0, 1);
-  glTexCoord2f(1, 1);
-  glVertex2f(1, 1);
+  for (const auto& [s, t] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) {
+    glTexCoord2i(s, t);
+    glVertex2i(2 * s - 1, 2 * t - 1);
+  }
   glEnd();
 }
-
-// The centres of the four quarters of a 64 x 64 context.
-constexpr int kLeft = 16, kRight = 48, kTop = 48, kBottom = 16;
 
 // Each channel within `tolerance` of the letter's colour.
 inline ::testing::AssertionResult ColourNear(const std::array<std::uint8_t, 4>& pixel, char letter,
@@ -67,6 +57,15 @@ inline ::testing::AssertionResult ColourNear(const std::array<std::uint8_t, 4>& 
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+// The centres of the quarters of a 64 x 64 context, bottom-left, bottom-right,
+// top-left, top-right: the order a bottom-up picture "RG", "BY" stores them.
+inline void ExpectQuarters(const GLTestContext& context, const char (&letters)[5], int tolerance) {
+  const int at[4][2] = {{16, 16}, {48, 16}, {16, 48}, {48, 48}};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(ColourNear(context.PixelAt(at[i][0], at[i][1]), letters[i], tolerance)) << "quarter " << i;
+  }
 }
 
 class TextureTest : public GLTest {
