@@ -1,16 +1,27 @@
-// Controls, screens and an application that write what is asked of them into
-// one shared log, so tests can check the order of the calls.
+// The worlds the app tests run in: controls and screens that write what is
+// asked of them into one shared log, and a folder with the settings, the
+// report and the message boxes for windows on the offscreen video driver.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/OConfig.h"
+#include "app/OLog.h"
 #include "app/ORenderWindow.h"
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
+#include "platform/MessageBox.h"
+#include "support/OffscreenVideo.h"
+#include "support/TestFiles.h"
 
 using Log = std::vector<std::string>;
+
+// The log so far, leaving it empty for the next step.
+inline Log Take(Log& log) { return std::exchange(log, {}); }
 
 // A control whose hit test and answer the test sets.
 class FakeControl : public OControl {
@@ -63,5 +74,38 @@ class FakeHost : public OScreenHost {
   OScreenList screens{*this};
 };
 
-// The log so far, leaving it empty for the next step.
-inline Log Take(Log& log) { return std::exchange(log, {}); }
+// Settings and report in a fresh folder; message boxes are collected, not shown.
+class WindowWorld : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previousBoxes_ = platform::SetMessageBoxHandler(
+        [this](const std::string& caption, const std::string& text, platform::MessageBoxIcon) {
+          boxes.push_back(caption + ": " + text);
+        });
+  }
+  void TearDown() override { platform::SetMessageBoxHandler(previousBoxes_); }
+
+  // The first three lines of a settings file; the rest keep their defaults.
+  void SaveSettings(int displayMode, int colourDepth, bool fullScreen) {
+    WriteText(config.fileName, std::to_string(displayMode) + "\n" + std::to_string(colourDepth) + "\n" +
+                                   (fullScreen ? "1\n" : "0\n"));
+  }
+  std::string Report() const { return ReadText(folder / "Report.html"); }
+
+  TempFolder folder;
+  OConfig config{folder / "Data/Config.Cfg"};
+  OLog log{folder / "Report.html"};
+  std::vector<std::string> boxes;
+
+ private:
+  platform::MessageBoxHandler previousBoxes_;
+};
+
+// Real windows with real OpenGL on the offscreen video driver.
+class OffscreenWorld : public WindowWorld {
+ protected:
+  void SetUp() override {
+    USE_OFFSCREEN_VIDEO_OR_SKIP();
+    WindowWorld::SetUp();
+  }
+};
