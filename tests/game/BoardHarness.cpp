@@ -9,25 +9,32 @@
 
 namespace {
 
-constexpr float kRadius = 24.0f;
-constexpr float kSpacing = 6.8f;
+// No move, intro or level's end takes this many frames.
+constexpr int kMostFrames = 100000;
 
 }  // namespace
 
-BoardHarness::BoardHarness(const std::vector<std::string>& picture, Options options)
-    : board_(Cylinder::kRemoverId, static_cast<std::uint16_t>(picture.size()),
-             static_cast<std::uint16_t>(BoardPicture::CellsOf(picture)), kRadius, kSpacing, options.timing) {
-  Link(options);
-  BoardPicture::Paint(board_, picture);
-  board_.SetState(BoardState::Idle);
+BoardHarness::BoardHarness(const std::vector<std::string>& picture, Options options) {
+  MakeRemover(static_cast<int>(picture.size()), BoardPicture::CellsOf(picture), options);
+  BoardPicture::Paint(*board_, picture);
+  board_->SetState(BoardState::Idle);
   rotateButtonsEnabled = true;
 }
 
-BoardHarness::BoardHarness(int rings, int cells, Options options)
-    : board_(Cylinder::kRemoverId, static_cast<std::uint16_t>(rings), static_cast<std::uint16_t>(cells),
-             kRadius, kSpacing, options.timing) {
+BoardHarness::BoardHarness(int rings, int cells, Options options) {
+  MakeRemover(rings, cells, options);
+  board_->RaiseRings();
+}
+
+BoardHarness::BoardHarness(BreakdownGame, Options options)
+    : supply_(std::make_unique<SupRing>()), manager_(std::make_unique<CollapseBlockManager>(options.level)) {
   Link(options);
-  board_.RaiseRings();
+  supply_->SeedChance(options.chanceSeed);
+  supply_->owner = this;
+  supply_->Init();
+  supply_->Stop();
+  Rules().SetDisplay(this);
+  StartLevel();
 }
 
 BoardHarness::~BoardHarness() = default;
@@ -38,109 +45,144 @@ void BoardHarness::Link(const Options& options) {
   OConfig::Instance().skill = options.skill;
   OConfig::Instance().showGroups = options.showGroups;
   BlockRandom::Instance().Seed(options.seed);
-  board_.owner = this;
-  board_.SetPicker(this);
-  board_.SetManager(&manager_);
-  manager_.SetBoard(&board_);
-  manager_.SetAudio(this);
-  manager_.SetArrows(this);
-  manager_.SetButtons(this);
-  manager_.SetFloatingTexts(&floating);
-  manager_.SetLongTexts(&messages);
-  manager_.Init(0);
-  EXPECT_TRUE(board_.Init());
+  manager_->SetAudio(this);
+  manager_->SetArrows(this);
+  manager_->SetButtons(this);
+  manager_->SetFloatingTexts(&floating);
+  manager_->SetLongTexts(&messages);
+}
+
+void BoardHarness::MakeRemover(int rings, int cells, const Options& options) {
+  manager_ = std::make_unique<BlockManager>();
+  board_ = std::make_unique<Cylinder>(Cylinder::kRemoverId, static_cast<std::uint16_t>(rings),
+                                      static_cast<std::uint16_t>(cells), 24.0f, 6.8f, options.timing);
+  Link(options);
+  board_->owner = this;
+  board_->SetPicker(this);
+  board_->SetManager(manager_.get());
+  manager_->SetBoard(board_.get());
+  manager_->Init(0);
+  EXPECT_TRUE(board_->Init());
+}
+
+void BoardHarness::StartLevel() {
+  // The old board lets go of the supply ring before the new one takes it.
+  board_.reset();
+  auto board = std::make_unique<CollapseCylinder>();
+  board->owner = this;
+  board->SetPicker(this);
+  Rules().StartLevel(*board, *supply_);
+  EXPECT_TRUE(board->Init());
+  board->RaiseRings();
+  board_ = std::move(board);
+  ++levelsStarted_;
 }
 
 std::int16_t BoardHarness::Pick(const Ring& ring, const OEvent& /*event*/) {
   if (pointerPosition_ < 0) {
     return -1;
   }
-  const int position = Cylinder::PositionOfSlot(board_.SlotOf(ring), board_.RingCount());
+  const int position = Cylinder::PositionOfSlot(board_->SlotOf(ring), board_->RingCount());
   return position == pointerPosition_ ? static_cast<std::int16_t>(ring.IndexOfColumn(pointerColumn_)) : -1;
 }
 
-int BoardHarness::Direction(const Ring& /*ring*/, const OEvent& /*event*/) { return pointerDirection_; }
-
-void BoardHarness::ShowArrow(const Ring& /*ring*/, int direction) {
-  ++arrowsShown;
-  lastArrowDirection = direction;
+std::int16_t BoardHarness::FirstCellHit(const Ring& ring, const OEvent& /*event*/) {
+  return supplyColumn_ >= 0 ? static_cast<std::int16_t>(ring.IndexOfColumn(supplyColumn_)) : -1;
 }
 
-void BoardHarness::RetireArrow(const Ring& /*ring*/) { ++arrowsRetired; }
-
-bool BoardHarness::OnCommand(std::uint32_t id, std::uint32_t code) {
-  EXPECT_EQ(id, Cylinder::kRemoverId);
+bool BoardHarness::OnCommand(std::uint32_t /*id*/, std::uint32_t code) {
   commands.push_back(code);
+  // As the Breakdown screen does when it hands the result to the score screen.
+  if (code == OControl::kGameFinished && supply_ != nullptr) {
+    board_->SetState(BoardState::GameOver);
+  }
   return true;
 }
 
 bool BoardHarness::Send(const OEvent& event) {
-  if (board_.HitTest(event)) {
-    return board_.HandleEvent(event);
+  // The board was added after the supply ring, so it has the pointer first.
+  if (board_->HitTest(event)) {
+    return board_->HandleEvent(event);
   }
-  if (board_.highlighted) {
-    board_.Unhighlight();
+  if (supply_ != nullptr && supply_->HitTest(event)) {
+    supply_->Highlight();
+    return supply_->HandleEvent(event);
+  }
+  if (supply_ != nullptr) {
+    supply_->Unhighlight();
   }
   return false;
 }
 
-void BoardHarness::PointAt(int position, int column) {
+void BoardHarness::PointAt(int position, int column, int supplyColumn) {
   pointerPosition_ = position;
   pointerColumn_ = column;
+  supplyColumn_ = supplyColumn;
   // Every move is somewhere new, as far as the event is concerned.
   Send(OEvent::Mouse(OEvent::kMouseMove, 0, 0, ++pointerX_, 100));
 }
 
-void BoardHarness::PointAway() {
-  pointerPosition_ = -1;
-  pointerColumn_ = -1;
-  Send(OEvent::Mouse(OEvent::kMouseMove, 0, 0, ++pointerX_, 100));
-}
-
-void BoardHarness::Click() {
-  Send(OEvent::Mouse(OEvent::kButtonDown, OEvent::kLeft, 0, pointerX_, 100));
-  Send(OEvent::Mouse(OEvent::kButtonUp, OEvent::kLeft, 0, pointerX_, 100));
-}
-
-void BoardHarness::PressRight() {
-  Send(OEvent::Mouse(OEvent::kButtonDown, OEvent::kRight, 0, pointerX_, 100));
-}
-
-void BoardHarness::ReleaseRight() {
-  Send(OEvent::Mouse(OEvent::kButtonUp, OEvent::kRight, 0, pointerX_, 100));
+void BoardHarness::Press(std::uint32_t type, std::uint32_t button) {
+  Send(OEvent::Mouse(type, button, 0, pointerX_, 100));
 }
 
 void BoardHarness::Step(std::uint32_t elapsed, int frames) {
   for (int frame = 0; frame < frames; ++frame) {
-    board_.Update(elapsed);
+    board_->Update(elapsed);
+    if (supply_ != nullptr && Rules().LevelSetupDue()) {
+      StartLevel();
+    }
   }
 }
 
 int BoardHarness::FinishMove(std::uint32_t elapsed) {
-  constexpr int kMostFrames = 100000;
-  int frames = 0;
-  while (board_.State() != BoardState::Idle && board_.State() != BoardState::GameOver) {
-    board_.Update(elapsed);
-    if (++frames == kMostFrames) {
-      ADD_FAILURE() << "the move never ended:\n" << Picture();
-      break;
+  for (int frames = 0; frames < kMostFrames; ++frames) {
+    const BoardState state = board_->State();
+    if (state == BoardState::Idle || state == BoardState::Smashing || state == BoardState::GameOver ||
+        manager_->LevelDone()) {
+      return frames;
     }
+    Step(elapsed);
   }
-  return frames;
+  ADD_FAILURE() << "the move never ended:\n" << Picture();
+  return kMostFrames;
 }
 
-std::string BoardHarness::Picture() const { return BoardPicture::Of(board_); }
+void BoardHarness::FinishIntro() {
+  for (int frame = 0; frame < kMostFrames && board_->State() == BoardState::Intro; ++frame) {
+    Step(16);
+  }
+  ASSERT_EQ(board_->State(), BoardState::Idle);
+}
+
+void BoardHarness::Paint(const std::vector<std::string>& picture) { BoardPicture::Paint(*board_, picture); }
+
+void BoardHarness::PushRowNow() {
+  PointAtSupply(0);
+  Click();
+  FinishMove();
+}
+
+std::string BoardHarness::Picture() const { return BoardPicture::Of(*board_); }
 
 std::string BoardHarness::Tidy(const std::vector<std::string>& picture) {
   return BoardPicture::Tidy(picture);
 }
 
+std::string BoardHarness::SupplyPicture() const {
+  std::string picture;
+  for (int column = 0; column < static_cast<int>(supply_->CellCount()); ++column) {
+    const BlockColour colour = supply_->BlockAtColumn(column).colour;
+    picture += colour == kGoody ? '*' : ".YGRBM"[std::min<int>(colour, kMarker)];
+  }
+  return picture;
+}
+
 int BoardHarness::ColouredBlocks() const {
   int count = 0;
-  for (int slot = 0; slot < board_.RingCount(); ++slot) {
-    const Ring& ring = board_.RingInSlot(slot);
-    for (std::uint32_t cell = 0; cell < ring.CellCount(); ++cell) {
-      count += ring.BlockAt(static_cast<std::uint16_t>(cell)).colour != kEmpty ? 1 : 0;
+  for (int position = 0; position < board_->RingCount(); ++position) {
+    for (int column = 0; column < board_->CellsPerRing(); ++column) {
+      count += board_->RingAt(position).BlockAtColumn(column).colour != kEmpty ? 1 : 0;
     }
   }
   return count;

@@ -2,65 +2,49 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "game/Bonus.h"
 #include "game/Cylinder.h"
 #include "game/GoodyTemplates.h"
 
 namespace {
 
-const std::map<char, std::string>& GoodyNames() {
-  static const std::map<char, std::string> names = {
-      {'S', "BombBonus"},          {'H', "HLDemolishBonus"}, {'V', "VLDemolishBonus"},
-      {'C', "GroupDemolishBonus"}, {'X', "CrossBonus"},      {'r', "RedBombBonus"},
-      {'y', "YellowBombBonus"},    {'g', "GreenBombBonus"},  {'b', "BlueBombBonus"}};
-  return names;
-}
+// The plain colours by their value, then the goodies in the order of kGoodyNames.
+constexpr std::string_view kLetters = ".YGRBMSHVCXrygb";
+const char* const kGoodyNames[] = {"BombBonus",          "HLDemolishBonus", "VLDemolishBonus",
+                                   "GroupDemolishBonus", "CrossBonus",      "RedBombBonus",
+                                   "YellowBombBonus",    "GreenBombBonus",  "BlueBombBonus"};
 
 std::string Letters(const std::string& row) {
   std::string letters;
   for (char letter : row) {
-    if (letter != ' ') {
-      letters += letter;
-    }
+    letters += letter != ' ' ? std::string(1, letter) : "";
   }
   return letters;
 }
 
-BlockColour ColourOf(char letter) {
-  constexpr std::string_view kLetters = ".YGRBM";
-  const std::size_t colour = kLetters.find(letter);
-  if (colour == std::string_view::npos) {
-    ADD_FAILURE() << "no colour is drawn as '" << letter << "'";
-    return kEmpty;
-  }
-  return static_cast<BlockColour>(colour);
-}
-
 char LetterOf(const Block& block) {
-  constexpr const char* kLetters = ".YGRBM";
   if (block.colour <= kMarker) {
     return kLetters[block.colour];
   }
-  for (const auto& [letter, name] : GoodyNames()) {
-    if (block.name == name) {
-      return letter;
+  for (std::size_t goody = 0; goody < std::size(kGoodyNames); ++goody) {
+    if (block.name == kGoodyNames[goody]) {
+      return kLetters[kMarker + 1 + goody];
     }
   }
   return '?';
 }
 
 void PaintCell(Ring& ring, int column, char letter) {
-  const auto goody = GoodyNames().find(letter);
-  if (goody != GoodyNames().end()) {
-    const Bonus* goodyTemplate = GoodyTemplates::Instance().Find(goody->second);
-    ASSERT_NE(goodyTemplate, nullptr) << goody->second;
-    ring.ReplaceBlock(ring.IndexOfColumn(column), goodyTemplate->Clone());
+  const std::size_t index = kLetters.find(letter);
+  ASSERT_NE(index, std::string_view::npos) << "nothing is drawn as '" << letter << "'";
+  if (index > kMarker) {
+    const Bonus* goody = GoodyTemplates::Instance().Find(kGoodyNames[index - kMarker - 1]);
+    ASSERT_NE(goody, nullptr) << letter;
+    ring.ReplaceBlock(ring.IndexOfColumn(column), goody->Clone());
     return;
   }
   Block& block = ring.BlockAtColumn(column);
-  block.colour = ColourOf(letter);
+  block.colour = static_cast<BlockColour>(index);
   block.state = block.colour == kEmpty ? BlockState::Gone : BlockState::Resting;
 }
 
@@ -77,37 +61,32 @@ void Paint(Cylinder& board, const std::vector<std::string>& picture) {
   for (std::size_t row = 0; row < picture.size(); ++row) {
     const std::string letters = Letters(picture[row]);
     ASSERT_EQ(static_cast<int>(letters.size()), board.CellsPerRing()) << "row " << row << " of the picture";
-    Ring& ring = board.RingAt(static_cast<int>(picture.size() - 1 - row));
     for (int column = 0; column < board.CellsPerRing(); ++column) {
-      PaintCell(ring, column, letters[column]);
+      PaintCell(board.RingAt(static_cast<int>(picture.size() - 1 - row)), column, letters[column]);
     }
   }
 }
 
 std::string Of(const Cylinder& board) {
-  std::string picture;
+  std::vector<std::string> picture;
   for (int position = board.RingCount() - 1; position >= 0; --position) {
-    const Ring& ring = board.RingAt(position);
+    picture.emplace_back();
     for (int column = 0; column < board.CellsPerRing(); ++column) {
-      picture += LetterOf(ring.BlockAtColumn(column));
-      picture += column + 1 < board.CellsPerRing() ? " " : "";
+      picture.back() += LetterOf(board.RingAt(position).BlockAtColumn(column));
     }
-    picture += position > 0 ? "\n" : "";
   }
-  return picture;
+  return Tidy(picture);
 }
 
 std::string Tidy(const std::vector<std::string>& picture) {
   std::string tidy;
-  for (std::size_t row = 0; row < picture.size(); ++row) {
-    const std::string letters = Letters(picture[row]);
-    for (std::size_t column = 0; column < letters.size(); ++column) {
-      tidy += letters[column];
-      tidy += column + 1 < letters.size() ? " " : "";
+  for (const std::string& row : picture) {
+    for (char letter : Letters(row)) {
+      tidy += std::string(1, letter) + " ";
     }
-    tidy += row + 1 < picture.size() ? "\n" : "";
+    tidy.back() = '\n';
   }
-  return tidy;
+  return tidy.substr(0, tidy.empty() ? 0 : tidy.size() - 1);
 }
 
 }  // namespace BoardPicture
