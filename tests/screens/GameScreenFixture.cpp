@@ -3,12 +3,9 @@
 #include <GL/gl.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "assetgen/AssetSink.h"
 #include "assetgen/Models.h"
-#include "assetgen/PngWriter.h"
-#include "assetgen/RgbaImage.h"
 #include "assetgen/Textures.h"
 #include "game/Block.h"
 #include "game/BlockManager.h"
@@ -21,8 +18,9 @@
 #include "gfx/OCamera.h"
 #include "gfx/OLight.h"
 #include "gfx/OModelManager.h"
-#include "platform/Events.h"
 #include "screens/BoardWindow.h"
+#include "screens/GameTypeWindow.h"
+#include "screens/OMenuWindow.h"
 #include "support/GLTestContext.h"
 #include "support/OffscreenVideo.h"
 
@@ -68,10 +66,11 @@ void GameScreenFixture::SetUp() {
   config_.Save();
   // The model cache reads the settings file when it starts; it must not undo the settings made here.
   OModelManager::Instance().SetDetail(OModelManager::kLowDetail);
-  OConfig::Instance().skill = SkillRules::kEasy;
-  OConfig::Instance().showGroups = true;
-  OConfig::Instance().startLevel = 1;
-  OConfig::Instance().musicOn = false;
+  OConfig& rules = OConfig::Instance();
+  rules.skill = SkillRules::kEasy;
+  rules.showGroups = true;
+  rules.startLevel = 1;
+  rules.musicOn = false;
   BlockRandom::Instance().Seed(7);
   application_ = std::make_unique<ListeningApplication>(config_, log_);
   application_->Create("3D", "Tornet 3D", kWidth, kHeight, 0);
@@ -84,12 +83,17 @@ void GameScreenFixture::SetUp() {
   BlockPrototypes::Instance().LoadModels();
   GoodyTemplates::Instance().LoadModels();
   Block::LoadSkin();
-  for (const std::uint32_t identifier : {kMenu, kScoreScreen}) {
-    application_->Screens().AddWindow(std::make_unique<ORenderWindow>(identifier));
-  }
+  menu_ = &Add(std::make_unique<OMenuWindow>());
+  gameType_ = &Add(std::make_unique<GameTypeWindow>());
+  Screens().AddWindow(std::make_unique<ORenderWindow>(kScoreScreen));
+  QuitPosted();
 }
 
 void GameScreenFixture::TearDown() {
+  if (application_ != nullptr) {
+    application_->Music().Stop();
+    application_->Music().currentList = nullptr;
+  }
   // The screens' blocks and the effects hold models; they go before the archive.
   application_.reset();
   EffectList::Instance().Clear();
@@ -97,22 +101,8 @@ void GameScreenFixture::TearDown() {
   archive_.reset();
 }
 
-std::uint32_t GameScreenFixture::ActiveScreen() const {
-  const ORenderWindow* active = application_->Screens().ActiveWindow();
-  return active != nullptr ? active->Identifier() : 0;
-}
-
-void GameScreenFixture::Run(std::uint32_t elapsed, int frames) {
-  for (int frame = 0; frame < frames; ++frame) {
-    application_->Screens().ActiveWindow()->Update(elapsed);
-  }
-}
-
 bool GameScreenFixture::RunUntil(const std::function<bool()>& condition, std::uint32_t elapsed) {
-  for (int frame = 0; frame < kMostFrames; ++frame) {
-    if (condition()) {
-      return true;
-    }
+  for (int frame = 0; frame < kMostFrames && !condition(); ++frame) {
     Run(elapsed);
   }
   return condition();
@@ -130,31 +120,6 @@ void GameScreenFixture::FinishMove(BoardWindow& screen) {
   }));
 }
 
-void GameScreenFixture::Move(Pixel at) {
-  application_->OnInput(OEvent::Mouse(OEvent::kMouseMove, OEvent::kLeft, 0, static_cast<std::uint16_t>(at.x),
-                                      static_cast<std::uint16_t>(at.y)));
-}
-
-void GameScreenFixture::Press(Pixel at) {
-  application_->OnInput(OEvent::Mouse(OEvent::kButtonDown, OEvent::kLeft, platform::kMouseLeft,
-                                      static_cast<std::uint16_t>(at.x), static_cast<std::uint16_t>(at.y)));
-}
-
-void GameScreenFixture::Release(Pixel at) {
-  application_->OnInput(OEvent::Mouse(OEvent::kButtonUp, OEvent::kLeft, 0, static_cast<std::uint16_t>(at.x),
-                                      static_cast<std::uint16_t>(at.y)));
-}
-
-void GameScreenFixture::Click(Pixel at) {
-  Move(at);
-  Press(at);
-  Release(at);
-}
-
-void GameScreenFixture::PressKey(std::uint16_t key) {
-  application_->OnInput(OEvent::Key(OEvent::kKeyDown, key, 0));
-}
-
 std::optional<GameScreenFixture::Pixel> GameScreenFixture::FindPointer(
     const std::function<bool()>& condition) {
   for (int y = kSweepStep; y < kHeight; y += kSweepStep) {
@@ -168,38 +133,10 @@ std::optional<GameScreenFixture::Pixel> GameScreenFixture::FindPointer(
   return std::nullopt;
 }
 
-GameScreenFixture::Pixel GameScreenFixture::LayoutPoint(float x, float y) {
-  return {static_cast<int>(x * kWidth / 512.0f), static_cast<int>(kHeight - y * kHeight / 512.0f)};
-}
-
-std::vector<std::uint16_t> Colours(const Cylinder& board) {
-  std::vector<std::uint16_t> colours;
-  for (int position = 0; position < board.RingCount(); ++position) {
-    for (int column = 0; column < board.CellsPerRing(); ++column) {
-      colours.push_back(board.RingAt(position).BlockAtColumn(column).colour);
-    }
-  }
-  return colours;
-}
-
-int HighlightedBlocks(const Cylinder& board) {
-  int count = 0;
-  for (int slot = 0; slot < board.RingCount(); ++slot) {
-    const Ring& ring = board.RingInSlot(slot);
-    for (std::uint32_t cell = 0; cell < ring.CellCount(); ++cell) {
-      const Block& block = ring.BlockAt(static_cast<std::uint16_t>(cell));
-      count += block.colour != kEmpty && block.Alpha() == 1.0f ? 1 : 0;
-    }
-  }
-  return count;
-}
-
-int ChangedAround(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b, float x, float y,
-                  float radius) {
+int ChangedAround(const Picture& a, const Picture& b, float x, float y, float radius) {
   constexpr int kWidth = 800;
-  constexpr int kHeight = 600;
   const float xScale = kWidth / 512.0f;
-  const float yScale = kHeight / 512.0f;
+  const float yScale = 600 / 512.0f;
   int changed = 0;
   for (int row = static_cast<int>((y - radius) * yScale); row < static_cast<int>((y + radius) * yScale);
        ++row) {
@@ -212,21 +149,6 @@ int ChangedAround(const std::vector<std::uint8_t>& a, const std::vector<std::uin
     }
   }
   return changed;
-}
-
-void SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& path) {
-  constexpr int kWidth = 800;
-  constexpr int kHeight = 600;
-  RgbaImage image(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const std::uint8_t* p = &pixels[(static_cast<std::size_t>(kHeight - 1 - y) * kWidth + x) * 4];
-      image.At(x, y) = {p[0], p[1], p[2], 255};
-    }
-  }
-  const std::vector<std::uint8_t> png = EncodePng(image);
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
 }
 
 bool QuitPosted() {

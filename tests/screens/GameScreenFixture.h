@@ -1,7 +1,7 @@
-// A real application on the offscreen video driver with the generated models
-// and pictures, the plain main menu (201) and score screen (209) to switch to,
-// and a game screen shown on it. The colour generator starts from a known
-// seed, so every run deals the same boards.
+// The real application on the offscreen video driver, 800 x 600 in a window,
+// with the generated models and pictures, the main menu and the game-type
+// screen, and a plain screen for the top ten (209) to switch to. The colour
+// generator starts from a known seed, so every run deals the same boards.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,20 +10,24 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "app/OApplication.h"
 #include "app/OConfig.h"
 #include "app/OLog.h"
 #include "app/OScreenList.h"
+#include "platform/Events.h"
 #include "support/TestArchive.h"
 #include "support/TestFiles.h"
 
-class Cylinder;
 class BoardWindow;
+class GameTypeWindow;
+class OMenuWindow;
 
-// Hears which sounds the screens ask for, and keeps each picture just before it is shown.
+using Picture = std::vector<std::uint8_t>;  // RGBA, bottom row first
+
+// Hears the sounds the screens ask for and the minimise calls, and keeps each
+// picture just before it is shown.
 class ListeningApplication : public OApplication {
  public:
   using OApplication::OApplication;
@@ -32,10 +36,15 @@ class ListeningApplication : public OApplication {
     sounds.push_back(sound);
     OApplication::PlaySound(sound);
   }
+  void ShowMinimised(std::uint8_t restore) override {
+    minimised.push_back(restore);
+    OApplication::ShowMinimised(restore);
+  }
   void Flip() override;
 
   std::vector<std::int32_t> sounds;
-  std::vector<std::uint8_t> picture;  // RGBA, bottom row first
+  std::vector<std::uint8_t> minimised;
+  Picture picture;
 };
 
 class GameScreenFixture : public ::testing::Test {
@@ -44,6 +53,7 @@ class GameScreenFixture : public ::testing::Test {
   static constexpr int kHeight = 600;
   static constexpr std::uint32_t kMenu = 201;
   static constexpr std::uint32_t kScoreScreen = 209;
+  static constexpr std::uint16_t kEscape = 27;
 
   struct Pixel {
     int x;
@@ -53,67 +63,76 @@ class GameScreenFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Puts a screen in, in place of one with its identifier.
+  template <typename Screen>
+  Screen& Add(std::unique_ptr<Screen> screen, const char* background = "nongameback.jpg") {
+    screen->SetBackground(background);
+    Screens().RemoveWindow(Screens().FindWindow(screen->Identifier()));
+    Screen& added = *screen;
+    Screens().AddWindow(std::move(screen));
+    return added;
+  }
+  // A game screen as the game-type screen makes and shows it.
   template <typename Screen>
   Screen& Show() {
-    auto screen = std::make_unique<Screen>();
-    // As the game-type screen makes them.
-    screen->SetBackground("brightgameback.jpg");
-    Screen& shown = *screen;
-    application_->Screens().AddWindow(std::move(screen));
-    application_->Screens().SetActiveWindow(Screen::kIdentifier);
+    Screen& shown = Add(std::make_unique<Screen>(), "brightgameback.jpg");
+    Screens().SetActiveWindow(Screen::kIdentifier);
     return shown;
   }
+  OScreenList& Screens() { return application_->Screens(); }
+  std::uint32_t ActiveScreen() { return Screens().ActiveWindow()->Identifier(); }
 
-  // Registers a real screen in place of the plain one with its identifier.
-  template <typename Screen>
-  Screen& Register(std::unique_ptr<Screen> screen) {
-    OScreenList& screens = application_->Screens();
-    std::unique_ptr<ORenderWindow> plain = screens.RemoveWindow(screens.FindWindow(screen->Identifier()));
-    Screen& registered = *screen;
-    screens.AddWindow(std::move(screen));
-    return registered;
+  // Frames of the shown screen without drawing them.
+  void Run(std::uint32_t elapsed, int frames = 1) {
+    for (int frame = 0; frame < frames; ++frame) {
+      Screens().ActiveWindow()->Update(elapsed);
+    }
   }
-
-  std::uint32_t ActiveScreen() const;
-  // Frames of the shown screen without drawing them, as many as it takes.
-  void Run(std::uint32_t elapsed, int frames = 1);
   // Frames until the condition holds; false when it never did.
   bool RunUntil(const std::function<bool()>& condition, std::uint32_t elapsed = 20);
-  // Runs frames until the board lies still again.
+  // Frames until the board lies still.
   void FinishIntro(BoardWindow& screen);
   void FinishMove(BoardWindow& screen);
-  // One whole frame of the application, drawing included.
-  void DrawFrame() { application_->Frame(16); }
+  // One whole frame of the application, drawing included; its picture.
+  const Picture& DrawFrame() {
+    application_->Frame(16);
+    return application_->picture;
+  }
 
-  // Input at a window pixel, y from the top, through the application.
-  void Move(Pixel at);
-  void Click(Pixel at);
-  void Press(Pixel at);
-  void Release(Pixel at);
-  void PressKey(std::uint16_t key);
+  // Input at a window pixel, y from the top, through the application;
+  // `held` has the buttons held down.
+  void Send(std::uint32_t type, Pixel at, std::uint16_t held = 0) {
+    application_->OnInput(OEvent::Mouse(type, OEvent::kLeft, held, static_cast<std::uint16_t>(at.x),
+                                        static_cast<std::uint16_t>(at.y)));
+  }
+  void Move(Pixel at) { Send(OEvent::kMouseMove, at); }
+  void Click(Pixel at) {
+    Move(at);
+    Send(OEvent::kButtonDown, at, platform::kMouseLeft);
+    Send(OEvent::kButtonUp, at);
+  }
+  void ClickAt(float layoutX, float layoutY) { Click(LayoutPoint(layoutX, layoutY)); }
+  void PressKey(std::uint16_t key) { application_->OnInput(OEvent::Key(OEvent::kKeyDown, key, 0)); }
   // The first pixel of a sweep over the window at which the condition holds
   // after the pointer moved there.
   std::optional<Pixel> FindPointer(const std::function<bool()>& condition);
-  // Where the screen's layout point (512 x 512, origin bottom left) lies in the window.
-  static Pixel LayoutPoint(float x, float y);
+  // Where a point of the screen's layout (512 x 512, origin bottom left) lies in the window.
+  static Pixel LayoutPoint(float x, float y) {
+    return {static_cast<int>(x * kWidth / 512.0f), static_cast<int>(kHeight - y * kHeight / 512.0f)};
+  }
 
   TempFolder folder_;
   OConfig config_{folder_ / "Data/Config.Cfg"};
   OLog log_{folder_ / "Report.html"};
   std::unique_ptr<TestArchive> archive_;
   std::unique_ptr<ListeningApplication> application_;
+  OMenuWindow* menu_ = nullptr;
+  GameTypeWindow* gameType_ = nullptr;
 };
 
 // Pixels that differ clearly between two pictures of the window in the box of
 // `radius` layout units round a layout point.
-int ChangedAround(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b, float x, float y,
-                  float radius);
+int ChangedAround(const Picture& a, const Picture& b, float x, float y, float radius);
 // Whether the quit message is waiting, taking every message up to it. One
 // round of polling may stop short of messages posted since the last round.
 bool QuitPosted();
-// Writes a picture of the window as a PNG, to look at.
-void SavePicture(const std::vector<std::uint8_t>& pixels, const std::string& path);
-// The colours of every cell, ring by ring from the bottom, as the columns stand.
-std::vector<std::uint16_t> Colours(const Cylinder& board);
-// The number of blocks drawn in the group highlight's flat full colour.
-int HighlightedBlocks(const Cylinder& board);

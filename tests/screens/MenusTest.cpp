@@ -1,87 +1,199 @@
-// The main menu and the game-type screen on the real application: starting,
-// continuing and discarding games, Escape on each, and the continue button
-// that comes and goes with the game in progress.
+// The common base of the game's screens, the main menu, the game-type screen
+// and the help screen on the real application: the window buttons and
+// dragging, starting, continuing and discarding games, Escape, and the help
+// pages turned with their arrows.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "GameScreenFixture.h"
-#include "app/OScreenList.h"
 #include "audio/GameSounds.h"
 #include "platform/Events.h"
 #include "screens/CollapseWindow.h"
 #include "screens/GameTypeWindow.h"
+#include "screens/HelpPages.h"
+#include "screens/OHelpWindow.h"
 #include "screens/OMenuWindow.h"
 #include "screens/RemoverWindow.h"
-#include "ui/OEvent.h"
 
 namespace {
 
-class MenusTest : public GameScreenFixture {
- protected:
-  void SetUp() override {
-    GameScreenFixture::SetUp();
-    if (HasFatalFailure() || IsSkipped()) {
-      return;
+using Sounds = std::vector<std::int32_t>;
+using MenusTest = GameScreenFixture;
+constexpr std::uint32_t kPlain = 206;
+
+// Where the window stands on the desktop, as the video system has it.
+std::pair<int, int> WindowPosition() {
+  int x = 0;
+  int y = 0;
+  SDL_GetWindowPosition(SDL_GL_GetCurrentWindow(), &x, &y);
+  return {x, y};
+}
+
+// The height on the layout of the middle of what differs between two pictures
+// within 20 layout units of a height, where the goodies' models stand.
+float MiddleOfChange(const Picture& a, const Picture& b, float y) {
+  float sum = 0;
+  int count = 0;
+  for (int row = static_cast<int>((y - 20) * 600 / 512); row < static_cast<int>((y + 20) * 600 / 512); ++row) {
+    for (int column = 75; column < 125; ++column) {
+      const std::size_t i = (static_cast<std::size_t>(row) * 800 + column) * 4;
+      if (std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) + std::abs(a[i + 2] - b[i + 2]) > 60) {
+        sum += static_cast<float>(row) * 512 / 600;
+        ++count;
+      }
     }
-    OScreenList& screens = application_->Screens();
-    // The real menu takes the place of the plain one.
-    screens.RemoveWindow(screens.FindWindow(kMenu));
-    auto menu = std::make_unique<OMenuWindow>();
-    menu_ = menu.get();
-    screens.AddWindow(std::move(menu));
-    auto gameType = std::make_unique<GameTypeWindow>();
-    gameType_ = gameType.get();
-    screens.AddWindow(std::move(gameType));
-    screens.SetActiveWindow(kMenu);
   }
+  return count > 0 ? sum / static_cast<float>(count) : 0.0f;
+}
 
-  OMenuWindow* menu_ = nullptr;
-  GameTypeWindow* gameType_ = nullptr;
-};
+TEST_F(MenusTest, TheWindowButtonsWorkOnlyInAWindow) {
+  GameRenderWindow& screen = Add(std::make_unique<GameRenderWindow>(kPlain));
+  Screens().SetActiveWindow(kPlain);
+  EXPECT_FALSE(screen.OnCommand(2030, OControl::kClicked)) << "other commands are the screen's";
+  ClickAt(442, 485);
+  EXPECT_EQ(application_->minimised, std::vector<std::uint8_t>{0});
+  ClickAt(484, 485);
+  EXPECT_FALSE(QuitPosted()) << "beside the quit button, which is drawn at half size";
+  ClickAt(476, 485);
+  EXPECT_TRUE(QuitPosted());
+  EXPECT_EQ(application_->sounds, Sounds{GameSounds::kClick});
 
-TEST_F(MenusTest, ContinueComesWithTheGameAndResumesIt) {
+  SCOPED_TRACE("full screen hides the buttons of this screen and of the next one shown");
+  ClickAt(459, 485);
+  EXPECT_EQ(application_->FullScreen(), 1);
+  EXPECT_EQ(Screens().ActiveWindow(), &screen);
+  for (const std::uint32_t shown : {kPlain, kMenu}) {
+    Screens().SetActiveWindow(shown);
+    ClickAt(476, 485);
+    ClickAt(442, 485);
+  }
+  EXPECT_FALSE(QuitPosted());
+  EXPECT_EQ(application_->minimised.size(), 1u);
+}
+
+TEST_F(MenusTest, TheWindowIsDraggedByItsBackgroundWithTheLeftButton) {
+  Add(std::make_unique<GameRenderWindow>(kPlain));
+  Screens().SetActiveWindow(kPlain);
+  const auto [startX, startY] = WindowPosition();
+  constexpr std::uint16_t kHeld = platform::kMouseLeft;
+  Send(OEvent::kButtonDown, {100, 300}, kHeld);
+  Send(OEvent::kMouseMove, {110, 305}, kHeld);
+  // The window has moved under the pointer: 4 pixels further right is 104 in it now.
+  Send(OEvent::kMouseMove, {104, 300}, kHeld);
+  EXPECT_EQ(WindowPosition(), std::pair(startX + 14, startY + 5)) << "the grabbed point follows the pointer";
+  Send(OEvent::kMouseMove, {120, 300});
+  Send(OEvent::kMouseMove, {140, 300}, kHeld);
+  application_->SetFullScreen(1);
+  Send(OEvent::kButtonDown, {100, 300}, kHeld);
+  Send(OEvent::kMouseMove, {130, 300}, kHeld);
+  EXPECT_EQ(WindowPosition(), std::pair(startX + 14, startY + 5))
+      << "a release the screen missed ends the drag, and in full screen there is no window to drag";
+}
+
+TEST_F(MenusTest, ContinueComesAndGoesWithTheGameInProgress) {
+  Screens().SetActiveWindow(kMenu);
   EXPECT_FALSE(menu_->HasContinueButton());
   menu_->OnCommand(OMenuWindow::kNewGame, 1);
   EXPECT_EQ(ActiveScreen(), GameTypeWindow::kIdentifier);
-  gameType_->OnCommand(GameTypeWindow::kRemover, 1);
-  EXPECT_EQ(ActiveScreen(), RemoverWindow::kIdentifier);
-  EXPECT_TRUE(gameType_->GameInProgress());
-  ORenderWindow* game = application_->Screens().FindWindow(RemoverWindow::kIdentifier);
-
-  application_->Screens().SetActiveWindow(kMenu);
-  EXPECT_TRUE(menu_->HasContinueButton());
-  menu_->OnCommand(OMenuWindow::kContinue, 1);
-  EXPECT_EQ(ActiveScreen(), RemoverWindow::kIdentifier);
-  EXPECT_EQ(application_->Screens().FindWindow(RemoverWindow::kIdentifier), game) << "the same game";
-
-  gameType_->DiscardGame();
-  application_->Screens().SetActiveWindow(kMenu);
-  EXPECT_FALSE(menu_->HasContinueButton()) << "a discarded game cannot be continued";
-  EXPECT_EQ(application_->Screens().FindWindow(RemoverWindow::kIdentifier), nullptr);
-}
-
-TEST_F(MenusTest, StartingRemoverDiscardsTheBreakdownGame) {
   gameType_->OnCommand(GameTypeWindow::kBreakdown, 1);
-  ASSERT_NE(gameType_->BreakdownGame(), nullptr);
-  application_->Screens().SetActiveWindow(GameTypeWindow::kIdentifier);
+  EXPECT_EQ(ActiveScreen(), CollapseWindow::kIdentifier);
+  Screens().SetActiveWindow(GameTypeWindow::kIdentifier);
   gameType_->OnCommand(GameTypeWindow::kRemover, 1);
-  EXPECT_EQ(gameType_->BreakdownGame(), nullptr);
-  EXPECT_EQ(application_->Screens().FindWindow(CollapseWindow::kIdentifier), nullptr);
-  ASSERT_NE(gameType_->RemoverGame(), nullptr);
+  EXPECT_EQ(Screens().FindWindow(CollapseWindow::kIdentifier), nullptr) << "one game at a time";
+  ORenderWindow* game = Screens().FindWindow(RemoverWindow::kIdentifier);
+  ASSERT_NE(game, nullptr);
+  EXPECT_EQ(application_->sounds, (Sounds{GameSounds::kClick, GameSounds::kAction, GameSounds::kAction}));
 
-  application_->Screens().SetActiveWindow(kMenu);
+  for (int visit = 0; visit < 2; ++visit) {
+    Screens().SetActiveWindow(kMenu);
+    EXPECT_TRUE(menu_->HasContinueButton()) << "visit " << visit;
+  }
   menu_->OnCommand(OMenuWindow::kContinue, 1);
-  EXPECT_EQ(ActiveScreen(), RemoverWindow::kIdentifier) << "continue resumes the new game";
-  EXPECT_EQ(application_->sounds.front(), GameSounds::kAction) << "a mode button plays the action sound";
-}
+  EXPECT_EQ(Screens().ActiveWindow(), game) << "the same game";
+  gameType_->DiscardGame();
+  Screens().SetActiveWindow(kMenu);
+  EXPECT_FALSE(menu_->HasContinueButton()) << "a discarded game cannot be continued";
+  EXPECT_EQ(Screens().FindWindow(RemoverWindow::kIdentifier), nullptr);
 
-TEST_F(MenusTest, EscapeEndsTheGameOnTheMenuAndGoesBackFromTheGameType) {
-  application_->Screens().SetActiveWindow(GameTypeWindow::kIdentifier);
-  PressKey(27);
+  SCOPED_TRACE("Escape goes back from the game type and ends the game on the menu");
+  Screens().SetActiveWindow(GameTypeWindow::kIdentifier);
+  application_->sounds.clear();
+  PressKey(kEscape);
   EXPECT_EQ(ActiveScreen(), kMenu);
   EXPECT_FALSE(QuitPosted());
-  PressKey(27);
+  PressKey(kEscape);
   EXPECT_TRUE(QuitPosted());
-  EXPECT_EQ(application_->sounds.back(), GameSounds::kClick);
+  EXPECT_EQ(application_->sounds, (Sounds{GameSounds::kAction, GameSounds::kClick}));
+}
+
+TEST_F(MenusTest, HelpArrowsTurnThePagesAndStopAtBothEnds) {
+  OHelpWindow& help = Add(std::make_unique<OHelpWindow>());
+  Screens().SetActiveWindow(OHelpWindow::kIdentifier);
+  const auto next = [this] { ClickAt(307, 46); };
+  const auto previous = [this] { ClickAt(205, 46); };
+  previous();
+  EXPECT_TRUE(application_->sounds.empty()) << "the back arrow is off on the first page";
+  for (const std::uint32_t page : {OHelpWindow::kGameTypesPage, OHelpWindow::kGoodiesPage,
+                                   OHelpWindow::kCreditsPage, OHelpWindow::kCreditsPage}) {
+    next();
+    EXPECT_EQ(help.Page(), page);
+  }
+  EXPECT_EQ(application_->sounds, Sounds(3, GameSounds::kAction)) << "the forward arrow is off on the last page";
+  previous();
+  next();
+  EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage) << "the forward arrow works again once back";
+
+  SCOPED_TRACE("Escape leaves quietly and keeps the page; the menu button starts over");
+  application_->sounds.clear();
+  PressKey(kEscape);
+  Screens().SetActiveWindow(OHelpWindow::kIdentifier);
+  EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage);
+  ClickAt(256, 46);
+  EXPECT_EQ(ActiveScreen(), kMenu);
+  EXPECT_EQ(application_->sounds, Sounds{GameSounds::kAction});
+  Screens().SetActiveWindow(OHelpWindow::kIdentifier);
+  previous();
+  EXPECT_EQ(help.Page(), OHelpWindow::kOverviewPage) << "the back arrow is off again";
+}
+
+TEST_F(MenusTest, OnlyTheGoodiesPageShowsTheModelsEachLevelWithItsWords) {
+  Add(std::make_unique<ORenderWindow>(kPlain));
+  Screens().SetActiveWindow(kPlain);
+  const Picture plain = DrawFrame();
+  OHelpWindow& help = Add(std::make_unique<OHelpWindow>());
+  Screens().SetActiveWindow(OHelpWindow::kIdentifier);
+  for (std::uint32_t page = OHelpWindow::kOverviewPage; page <= OHelpWindow::kCreditsPage; ++page) {
+    SCOPED_TRACE(page);
+    while (help.Page() < page) {
+      help.OnCommand(OHelpWindow::kNextPage, 1);
+    }
+    const Picture& shown = DrawFrame();
+    const bool goodies = page == OHelpWindow::kGoodiesPage;
+    // The models stand left of the goodies page's words, the red colour bomb
+    // left of where the other pages' words begin.
+    const float colourBombY = 412.0f - 14.4f * 7;
+    EXPECT_EQ(ChangedAround(plain, shown, 35, colourBombY, 5) > 40, goodies);
+    for (const int line : {2, 7, 11, 14, 17, 21}) {
+      if (goodies) {
+        EXPECT_NEAR(MiddleOfChange(plain, shown, 412.0f - 14.4f * line), 412.0f - 14.4f * line, 4) << line;
+      }
+    }
+  }
+}
+
+TEST(HelpPagesTest, ABlankLineComesBeforeEachSectionAndNowhereElse) {
+  // A section of the credits is a role over its names; elsewhere a heading opens it.
+  const auto pages = HelpPages();
+  for (std::size_t page = 0; page < pages.size(); ++page) {
+    const HelpLine::Kind opening = page + 1 == pages.size() ? HelpLine::kBody : HelpLine::kHeading;
+    for (std::size_t i = 1; i < pages[page].lines.size(); ++i) {
+      const HelpLine& line = pages[page].lines[i];
+      EXPECT_EQ(line.index - pages[page].lines[i - 1].index, line.kind == opening ? 2 : 1) << line.text;
+    }
+  }
 }
 
 }  // namespace

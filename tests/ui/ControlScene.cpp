@@ -8,6 +8,7 @@
 #include "assetgen/Buttons.h"
 #include "assetgen/RgbaImage.h"
 #include "gfx/OLight.h"
+#include "support/TestImages.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ const TestArchive::Members& Assets() {
     Buttons::Write(sink);
     TestArchive::Members packed = TestArchive::MembersUnder(folder / "archive");
     packed.emplace_back("Data/Textures/Font.Tga", EvenFont());
+    packed.emplace_back("Data/Textures/wea.tga", TgaFile({"RR", "RR"}));
+    packed.emplace_back("Data/Textures/scr.tga", TgaFile({"GG", "GG"}));
     return packed;
   }();
   return members;
@@ -49,12 +52,7 @@ ControlScene::ControlScene() : camera_(kWidth, kHeight, 65.0f, 1.0f, 300.0f) {
 
 ControlScene::~ControlScene() { font_.Unload(); }
 
-void ControlScene::Place(O3D& object, float layoutX, float layoutY) const {
-  object.PlaceAtDesignPoint(layoutX, layoutY, 0.0f, camera_, ORenderWindow::kLayoutSize,
-                            ORenderWindow::kLayoutSize);
-}
-
-std::array<int, 2> ControlScene::PixelOf(const std::array<float, 3>& world) const {
+ControlScene::Pixel ControlScene::PixelOf(const std::array<float, 3>& world) const {
   const float* t = camera_.transform;
   const std::array<float, 3> r{world[0] - t[12], world[1] - t[13], world[2] - t[14]};
   const float depth = -(r[0] * t[8] + r[1] * t[9] + r[2] * t[10]);
@@ -65,21 +63,15 @@ std::array<int, 2> ControlScene::PixelOf(const std::array<float, 3>& world) cons
           static_cast<int>(std::lround(kHeight / 2.0f - up * d))};
 }
 
-bool ControlScene::Send(std::uint32_t type, int x, int y) {
-  return screen_.HandleEvent(
-      OEvent::Mouse(type, OEvent::kLeft, 0, static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)));
+bool ControlScene::Send(std::uint32_t type, Pixel at, std::uint32_t button) {
+  return screen_.HandleEvent(OEvent::Mouse(type, button, 0, static_cast<std::uint16_t>(at[0]),
+                                           static_cast<std::uint16_t>(at[1])));
 }
 
-bool ControlScene::Move(int x, int y) { return Send(OEvent::kMouseMove, x, y); }
-
-bool ControlScene::Press(int x, int y) { return Send(OEvent::kButtonDown, x, y); }
-
-bool ControlScene::Release(int x, int y) { return Send(OEvent::kButtonUp, x, y); }
-
-bool ControlScene::Click(int x, int y) {
-  Move(x, y);
-  Press(x, y);
-  return Release(x, y);
+bool ControlScene::Click(Pixel at) {
+  Move(at);
+  Press(at);
+  return Release(at);
 }
 
 bool ControlScene::Key(std::uint16_t key) {
@@ -97,7 +89,7 @@ bool ControlScene::Type(const std::string& text) {
   return handled;
 }
 
-std::array<std::uint8_t, 3> ControlScene::DrawnPixel(int x, int y) {
+std::array<std::uint8_t, 3> ControlScene::DrawnPixel(Pixel at) {
   glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   OLight light(0);
@@ -106,6 +98,6 @@ std::array<std::uint8_t, 3> ControlScene::DrawnPixel(int x, int y) {
   screen_.Draw();
   glFinish();
   std::array<std::uint8_t, 4> pixel{};
-  glReadPixels(x, kHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
+  glReadPixels(at[0], kHeight - 1 - at[1], 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
   return {pixel[0], pixel[1], pixel[2]};
 }

@@ -1,13 +1,17 @@
-// A screen as the game shows it, on a headless GL context: the game's camera
-// 64 units back, the generated control models and a font whose every glyph
-// advances 10 pixels (a space 12), in a temporary archive. Events go through
-// the screen's own routing, and what the controls tell it is kept.
+// A screen as the game shows it, on a headless GL context of 640 x 480: the
+// game's camera 64 units back, the generated control models, two skins and a
+// font whose every glyph advances 10 pixels (a space 12), in a temporary
+// archive. Events go through the screen's own routing, and what the controls
+// tell it is kept.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,6 +22,7 @@
 #include "support/TestArchive.h"
 
 using Command = std::pair<std::uint32_t, std::uint32_t>;
+using Commands = std::vector<Command>;
 
 class ControlScreen : public ORenderWindow {
  public:
@@ -31,7 +36,7 @@ class ControlScreen : public ORenderWindow {
     return true;
   }
 
-  std::vector<Command> commands;
+  Commands commands;
   // Runs while the control waits for the answer, to see what the screen sees then.
   std::function<void()> onCommand;
 };
@@ -41,6 +46,7 @@ class ControlScene {
   static constexpr int kWidth = 640;
   static constexpr int kHeight = 480;
   static constexpr int kGlyphAdvance = 10;
+  using Pixel = std::array<int, 2>;
 
   ControlScene();
   ~ControlScene();
@@ -54,38 +60,39 @@ class ControlScene {
     screen_.AddControl(std::move(control));
     return added;
   }
-  // Loads the control's model and places it at a point of the 512 x 512 layout before adding it.
+  // Loads the control's model, stands it on a point of the 512 x 512 layout at
+  // the given scale and adds it.
   template <typename Control>
-  Control& AddModel(std::unique_ptr<Control> control, const char* model, float layoutX, float layoutY) {
+  Control& AddModel(std::unique_ptr<Control> control, const char* model, float layoutX, float layoutY,
+                    float scale = 1.0f) {
     control->Load(model);
-    Place(*control, layoutX, layoutY);
+    control->PlaceAtDesignPoint(layoutX, layoutY, 0.0f, camera_, ORenderWindow::kLayoutSize,
+                                ORenderWindow::kLayoutSize);
+    control->SetScale(scale, scale, scale);
     return Add(std::move(control));
   }
-  // Where a model goes for a point of the layout, at depth 0.
-  void Place(O3D& object, float layoutX, float layoutY) const;
   // The window pixel (y down) where a world point is seen.
-  std::array<int, 2> PixelOf(const std::array<float, 3>& world) const;
-  std::array<int, 2> PixelOf(const O3D& object) const { return PixelOf(object.GetWorldPosition()); }
+  Pixel PixelOf(const std::array<float, 3>& world) const;
+  Pixel PixelOf(const O3D& object) const { return PixelOf(object.GetWorldPosition()); }
 
-  bool Move(int x, int y);
-  bool Press(int x, int y);
-  bool Release(int x, int y);
-  bool Click(int x, int y);
+  bool Send(std::uint32_t type, Pixel at, std::uint32_t button = OEvent::kLeft);
+  bool Move(Pixel at) { return Send(OEvent::kMouseMove, at); }
+  bool Press(Pixel at) { return Send(OEvent::kButtonDown, at); }
+  bool Release(Pixel at) { return Send(OEvent::kButtonUp, at); }
+  bool Click(Pixel at);
   bool Key(std::uint16_t key);
   bool Type(const std::string& text);
 
-  // Draws the screen and reads the pixel at (x, y), y down.
-  std::array<std::uint8_t, 3> DrawnPixel(int x, int y);
+  // The colour drawn at a pixel, y down.
+  std::array<std::uint8_t, 3> DrawnPixel(Pixel at);
 
   GLTestContext& Context() { return context_; }
   ControlScreen& Screen() { return screen_; }
   const OFont& Font() const { return font_; }
   // What the controls told the screen since the last call.
-  std::vector<Command> TakeCommands() { return std::exchange(screen_.commands, {}); }
+  Commands TakeCommands() { return std::exchange(screen_.commands, {}); }
 
  private:
-  bool Send(std::uint32_t type, int x, int y);
-
   GLTestContext context_{kWidth, kHeight};
   std::unique_ptr<TestArchive> archive_;
   OCamera camera_;

@@ -1,0 +1,172 @@
+// The Remover and Breakdown screens on the real application: the rings
+// dropping in, the group under the pointer, a click that scores, the rotate
+// and menu buttons, the game kept as it stands behind the menu, the supply
+// ring pushing rows, levels, and the end of a game handed on.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "GameScreenFixture.h"
+#include "audio/GameSounds.h"
+#include "game/Block.h"
+#include "game/BlockManager.h"
+#include "game/BoardPicture.h"
+#include "game/CollapseCylinder.h"
+#include "game/Cylinder.h"
+#include "game/LevelRules.h"
+#include "game/SupRing.h"
+#include "screens/CollapseWindow.h"
+#include "screens/RemoverWindow.h"
+
+namespace {
+
+using Sounds = std::vector<std::int32_t>;
+
+class GameScreensTest : public GameScreenFixture {
+ protected:
+  template <typename Screen>
+  Screen& Play() {
+    Screen& screen = Show<Screen>();
+    FinishIntro(screen);
+    return screen;
+  }
+  // The pointer where the condition holds.
+  Pixel PointWhere(const std::function<bool()>& condition) {
+    const std::optional<Pixel> found = FindPointer(condition);
+    EXPECT_TRUE(found.has_value()) << "under no pixel";
+    return found.value_or(Pixel{0, 0});
+  }
+  Pixel PointAtGroup(BoardWindow& screen) {
+    return PointWhere([&screen] { return screen.Rules().Removable(); });
+  }
+  // The blocks drawn in the group highlight's flat full colour.
+  static int HighlightedBlocks(const Cylinder& board) {
+    int count = 0;
+    for (int slot = 0; slot < board.RingCount(); ++slot) {
+      const Ring& ring = board.RingInSlot(slot);
+      for (std::uint32_t cell = 0; cell < ring.CellCount(); ++cell) {
+        const Block& block = ring.BlockAt(static_cast<std::uint16_t>(cell));
+        count += block.colour != kEmpty && block.Alpha() == 1.0f ? 1 : 0;
+      }
+    }
+    return count;
+  }
+};
+
+TEST_F(GameScreensTest, AClickedGroupScoresAndTheGameWaitsAsItStandsBehindTheMenu) {
+  RemoverWindow& screen = Show<RemoverWindow>();
+  EXPECT_EQ(screen.Board()->State(), BoardState::Intro);
+  EXPECT_EQ(screen.ScoreText(), "0");
+  EXPECT_EQ(screen.SkillText(), "Easy");
+  DrawFrame();
+  FinishIntro(screen);
+  const std::string dealt = BoardPicture::Of(*screen.Board());
+  EXPECT_EQ(std::count(dealt.begin(), dealt.end(), '.'), 0) << "all ten rings start full";
+  const Pixel group = PointAtGroup(screen);
+  Run(16);
+  const int highlighted = HighlightedBlocks(*screen.Board());
+  EXPECT_GE(highlighted, 2) << "hovering lights up the group";
+  Click(group);
+  Run(16);
+  const BoardState moving = screen.Board()->State();
+  ASSERT_NE(moving, BoardState::Idle);
+  const std::string board = BoardPicture::Of(*screen.Board());
+  PressKey(kEscape);
+  EXPECT_EQ(ActiveScreen(), kMenu);
+  for (int frame = 0; frame < 50; ++frame) {
+    application_->Frame(100);
+  }
+  Screens().SetActiveWindow(RemoverWindow::kIdentifier);
+  EXPECT_EQ(screen.Board()->State(), moving);
+  EXPECT_EQ(BoardPicture::Of(*screen.Board()), board) << "nothing moved while the menu was shown";
+  FinishMove(screen);
+  const std::string after = BoardPicture::Of(*screen.Board());
+  EXPECT_EQ(std::count(after.begin(), after.end(), '.'), highlighted);
+  EXPECT_GT(screen.Rules().Score(), 0u);
+  EXPECT_EQ(screen.ScoreText(), std::to_string(screen.Rules().Score()));
+  ClickAt(450, 25);
+  EXPECT_EQ(ActiveScreen(), kMenu) << "the menu button";
+  EXPECT_EQ(application_->sounds, (Sounds{GameSounds::kAction, GameSounds::kAction}));
+}
+
+TEST_F(GameScreensTest, TheRotateButtonsTurnAllRingsOnlyWhileTheBoardRests) {
+  RemoverWindow& screen = Play<RemoverWindow>();
+  // A picture's row is 20 letters with a blank or line end after each.
+  const std::string before = BoardPicture::Of(*screen.Board());
+  ClickAt(90, 256);
+  FinishMove(screen);
+  const auto turned = [&before](std::size_t by) {
+    std::string cells = before;
+    for (std::size_t cell = 0; cell < before.size(); cell += 2) {
+      cells[cell / 40 * 40 + (cell % 40 + 2 * by) % 40] = before[cell];
+    }
+    return cells;
+  };
+  const std::string after = BoardPicture::Of(*screen.Board());
+  EXPECT_TRUE(after == turned(1) || after == turned(19)) << "every ring one step";
+  Click(PointAtGroup(screen));
+  ASSERT_EQ(screen.Board()->State(), BoardState::Falling);
+  EXPECT_TRUE(screen.OnCommand(2032, OControl::kControlPressed));
+  EXPECT_TRUE(screen.OnCommand(2033, OControl::kControlPressed));
+  screen.OnCommand(2032, OControl::kControlReleased);
+  EXPECT_EQ(screen.Board()->State(), BoardState::Falling) << "a press while blocks fall does nothing";
+}
+
+TEST_F(GameScreensTest, TheBoardButtonsAndTheScoreLineAreDrawn) {
+  Add(std::make_unique<ORenderWindow>(205), "brightgameback.jpg");
+  Screens().SetActiveWindow(205);
+  const Picture background = DrawFrame();
+  Play<RemoverWindow>();
+  const Picture& game = DrawFrame();
+  ASSERT_EQ(game.size(), background.size());
+  EXPECT_GT(ChangedAround(game, background, 256, 256, 20), 200) << "the board";
+  EXPECT_GT(ChangedAround(game, background, 90, 256, 8), 20) << "the clockwise button";
+  EXPECT_GT(ChangedAround(game, background, 420, 256, 8), 20) << "the anticlockwise button";
+  EXPECT_GT(ChangedAround(game, background, 450, 25, 8), 20) << "the menu button";
+  EXPECT_GT(ChangedAround(game, background, 459, 485, 6), 30) << "the window buttons";
+  EXPECT_GT(ChangedAround(game, background, 30, 486, 6), 10) << "Score:";
+  EXPECT_GT(ChangedAround(game, background, 25, 468, 6), 10) << "the skill's name";
+}
+
+TEST_F(GameScreensTest, ALevelCompletesCountsAndTheNextOneStarts) {
+  CollapseWindow& screen = Show<CollapseWindow>();
+  EXPECT_EQ(screen.LevelText(), "1");
+  EXPECT_EQ(screen.RowsLeftText(), "25");
+  FinishIntro(screen);
+  const auto emptyBoard = [&screen] {
+    BoardPicture::Paint(*screen.Board(), std::vector<std::string>(10, std::string(20, '.')));
+  };
+  emptyBoard();
+  // The supply ring turns but stays where it hangs, so the first pixel found serves every click.
+  const Pixel supply = PointWhere([&screen] { return screen.Supply().highlighted; });
+  for (std::uint32_t row = 0; row < LevelRules::For(1).rowsToClear; ++row) {
+    emptyBoard();
+    Click(supply);
+    FinishMove(screen);
+  }
+  EXPECT_EQ(screen.RowsLeftText(), "0");
+  emptyBoard();
+  ASSERT_TRUE(RunUntil([&screen] { return screen.Rules().LevelDone(); }));
+  ASSERT_GT(screen.LongTexts().Size(), 0u);
+  EXPECT_EQ(screen.LongTexts().At(0).text, "Level Completed");
+  const std::uint32_t score = screen.Rules().Score();
+  // The new board may take the old one's place in memory, so the level's number tells.
+  ASSERT_TRUE(RunUntil([&screen] { return screen.LevelText() == "2"; }));
+  EXPECT_GT(screen.Rules().Score(), score) << "the empty cells were counted";
+  EXPECT_EQ(screen.ScoreText(), std::to_string(screen.Rules().Score()));
+  EXPECT_EQ(screen.RowsLeftText(), std::to_string(LevelRules::For(2).rowsToClear));
+  EXPECT_EQ(screen.Board()->State(), BoardState::Intro) << "the next board drops in";
+  DrawFrame();
+  FinishIntro(screen);
+}
+
+TEST_F(GameScreensTest, AStartLevelOutsideTheTableStartsAtItsNearestEnd) {
+  for (const auto& [setting, shown] : std::vector<std::pair<std::int32_t, std::string>>{
+           {0, "1"}, {-3, "1"}, {4, "4"}, {11, "10"}, {1000, "10"}}) {
+    SCOPED_TRACE(setting);
+    OConfig::Instance().startLevel = setting;
+    EXPECT_EQ(Show<CollapseWindow>().LevelText(), shown);
+  }
+}
+
+}  // namespace
