@@ -5,6 +5,10 @@ if(TORNET_WERROR)
   add_compile_options(-Werror)
 endif()
 
+# The standard library checks indexes and preconditions in every build: a
+# fault aborts where it happens instead of quietly overwriting a board.
+add_compile_definitions(_GLIBCXX_ASSERTIONS)
+
 if(TORNET_SANITIZE)
   set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_compile_options(${sanitizers})
