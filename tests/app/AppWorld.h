@@ -15,6 +15,7 @@
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
 #include "platform/MessageBox.h"
+#include "support/GLTestContext.h"
 #include "support/OffscreenVideo.h"
 #include "support/TestFiles.h"
 
@@ -106,6 +107,7 @@ class OffscreenWorld : public WindowWorld {
  protected:
   void SetUp() override {
     USE_OFFSCREEN_VIDEO_OR_SKIP();
+    KeepGLDriverLoaded();
     WindowWorld::SetUp();
   }
 };

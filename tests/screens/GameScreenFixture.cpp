@@ -30,10 +30,6 @@ namespace {
 constexpr int kMostFrames = 20000;
 constexpr int kSweepStep = 6;
 
-// SDL unloads Mesa's driver when its window goes, and what the driver still
-// holds then looks lost to the leak checker.
-void KeepGLDriverLoaded() { static const GLTestContext keeper(1, 1); }
-
 // Making every texture takes a while, and more so under the sanitizers.
 const TestArchive::Members& GeneratedAssets() {
   static const TestArchive::Members members = [] {
