@@ -212,13 +212,29 @@ game_pid=
 
 # A suppressed library leak still has the blocks it points to reported as
 # indirect leaks, and a display change unloads the GL driver, whose leaks are
-# then allocated in a module with no name to suppress. The game's own code is
-# never unloaded: a report whose direct leaks were all allocated by a nameless
-# module, or that has none, is the libraries'.
+# then reported at an address with no module, or named after whatever module
+# was mapped there later, at an offset that is no code of that module. The
+# game's own code is never unloaded: a report whose direct leaks were all
+# allocated from such an address, or that has none, is the libraries'.
+in_code_of() { # MODULE OFFSET: is OFFSET inside an executable segment of MODULE?
+  local type _ address _ size flags
+  while read -r type _ address _ size flags; do
+    [[ $type == LOAD && $flags == *E* ]] || continue
+    (($2 >= address && $2 < address + size)) && return 0
+  done < <(readelf -lW "$1" 2>/dev/null | awk '$1 == "LOAD" { print $1, $2, $3, $4, $6, $7 $8 $9 }')
+  return 1
+}
 own_direct_leaks() {
-  awk '/^Direct leak/ { direct = 1; next }
-       direct && /#1 / { if ($0 !~ /<unknown module>/) count++; direct = 0 }
-       END { print count + 0 }' "$1"
+  local frame module offset count=0
+  while read -r frame; do
+    [[ $frame == *"<unknown module>"* ]] && continue
+    if [[ $frame =~ \(([^()]+)\+(0x[0-9a-f]+)\)$ ]]; then
+      module=${BASH_REMATCH[1]} offset=${BASH_REMATCH[2]}
+      in_code_of "$module" "$offset" || continue
+    fi
+    count=$((count + 1))
+  done < <(awk '/^Direct leak/ { direct = 1; next } direct && /#1 / { print; direct = 0 }' "$1")
+  echo "$count"
 }
 reports=()
 for report in "$folder"/asan.* "$folder"/ubsan.*; do
