@@ -16,8 +16,8 @@
 #include <string>
 
 #include "app/DEraviriv.h"
-#include "app/OConfig.h"
-#include "app/OLog.h"
+#include "core/OConfig.h"
+#include "core/OLog.h"
 #include "gfx/OModelManager.h"
 #include "screens/GameTypeWindow.h"
 #include "screens/OConfigWindow.h"

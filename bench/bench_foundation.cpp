@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/OConfig.h"
-#include "app/OResourceArchive.h"
+#include "core/OConfig.h"
+#include "core/OResourceArchive.h"
 #include "ztrpack/ZtrWriter.h"
 
 namespace {

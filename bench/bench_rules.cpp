@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <random>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "game/BlockManager.h"
 #include "game/BlockRandom.h"
 #include "game/CellPicker.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/OConfig.h"
-#include "app/OResourceArchive.h"
+#include "core/OConfig.h"
+#include "core/OResourceArchive.h"
 #include "audio/GameSounds.h"
 #include "audio/OMusicList.h"
 #include "game/BlockPrototypes.h"

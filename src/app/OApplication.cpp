@@ -5,10 +5,10 @@
 #include <chrono>
 #include <thread>
 
-#include "app/OConfig.h"
-#include "app/OException.h"
-#include "app/OLog.h"
-#include "app/OResourceArchive.h"
+#include "core/OConfig.h"
+#include "core/OException.h"
+#include "core/OLog.h"
+#include "core/OResourceArchive.h"
 #include "gfx/OCamera.h"
 #include "gfx/OCursor.h"
 #include "gfx/OFont.h"

@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "app/OConfig.h"
-#include "app/OException.h"
-#include "app/OLog.h"
+#include "core/OConfig.h"
+#include "core/OException.h"
+#include "core/OLog.h"
 #include "platform/MessageBox.h"
 #include "ui/OEvent.h"
 

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/DEraviriv.h"
-#include "app/OConfig.h"
-#include "app/OException.h"
-#include "app/OLog.h"
+#include "core/OConfig.h"
+#include "core/OException.h"
+#include "core/OLog.h"
 #include "platform/MessageBox.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "game/Cylinder.h"
 #include "game/GroupTable.h"
 #include "game/Ring.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <numbers>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "game/ArrowList.h"
 #include "game/BlockRandom.h"
 #include "game/BoardAudio.h"

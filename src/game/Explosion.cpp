@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "app/OException.h"
+#include "core/OException.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/OResourceArchive.h"
+#include "core/OResourceArchive.h"
 #include "gfx/ODecodedImage.h"
 #include "gfx/RCObject.h"
 

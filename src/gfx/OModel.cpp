@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/OException.h"
+#include "core/OException.h"
 #include "gfx/OModelData.h"
 #include "gfx/OModelManager.h"
 

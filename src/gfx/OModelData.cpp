@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/OResourceArchive.h"
+#include "core/OResourceArchive.h"
 #include "gfx/AsvmFile.h"
 #include "platform/MessageBox.h"
 

@@ -1,6 +1,6 @@
 #include "gfx/OModelManager.h"
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "gfx/OModelData.h"
 
 OModelManager::OModelManager() {

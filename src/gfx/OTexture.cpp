@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/OException.h"
+#include "core/OException.h"
 #include "gfx/OBaseImage.h"
 #include "gfx/OTextureManager.h"
 

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "gfx/OBaseImage.h"
 
 OTextureManager::OTextureManager() {

@@ -1,7 +1,7 @@
 #include "screens/ApplicationAudio.h"
 
 #include "app/OApplication.h"
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "audio/OMusicList.h"
 
 void ApplicationAudio::SetHost(OScreenHost* host) {

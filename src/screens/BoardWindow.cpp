@@ -4,7 +4,7 @@
 
 #include <numbers>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "audio/OMusicList.h"
 #include "game/CollapseCylinder.h"
 #include "game/EffectList.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/OApplication.h"
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
 #include "game/Block.h"

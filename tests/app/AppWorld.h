@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/OConfig.h"
-#include "app/OLog.h"
+#include "core/OConfig.h"
+#include "core/OLog.h"
 #include "app/ORenderWindow.h"
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"

@@ -2,8 +2,8 @@
 // as a PNG, leaving the game's settings, archive and detail as it found them.
 #include <gtest/gtest.h>
 
-#include "app/OConfig.h"
-#include "app/OResourceArchive.h"
+#include "core/OConfig.h"
+#include "core/OResourceArchive.h"
 #include "assetgen/ContactSheet.h"
 #include "gfx/OModelManager.h"
 #include "support/TestFiles.h"

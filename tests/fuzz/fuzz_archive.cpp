@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/OResourceArchive.h"
+#include "core/OResourceArchive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::string path = "/tmp/tornet-fuzz-archive-" + std::to_string(getpid()) + ".Ztr";

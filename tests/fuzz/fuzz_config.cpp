@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 
 namespace {
 

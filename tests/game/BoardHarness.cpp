@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BoardPicture.h"
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "game/BlockRandom.h"
 #include "gfx/OModelManager.h"
 

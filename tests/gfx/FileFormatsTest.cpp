@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "TextureTest.h"
-#include "app/OException.h"
+#include "core/OException.h"
 #include "asvm/AsvmWriter.h"
 #include "gfx/AsvmFile.h"
 #include "gfx/JpegDecode.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TextureTest.h"
-#include "app/OException.h"
+#include "core/OException.h"
 #include "assetgen/RgbaImage.h"
 #include "gfx/OFont.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "TextureTest.h"
-#include "app/OException.h"
+#include "core/OException.h"
 #include "asvm/AsvmWriter.h"
 #include "gfx/OModel.h"
 #include "gfx/OModelData.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/OApplication.h"
-#include "app/OConfig.h"
-#include "app/OLog.h"
+#include "core/OConfig.h"
+#include "core/OLog.h"
 #include "app/OScreenList.h"
 #include "platform/Events.h"
 #include "support/TestArchive.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/OResourceArchive.h"
+#include "core/OResourceArchive.h"
 #include "ztrpack/ZtrWriter.h"
 
 TestArchive::TestArchive(const Members& members) {

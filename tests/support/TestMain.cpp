@@ -3,7 +3,7 @@
 // folder they run from.
 #include <gtest/gtest.h>
 
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 #include "support/TestFiles.h"
 
 int main(int argc, char** argv) {

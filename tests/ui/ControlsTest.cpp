@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ControlScene.h"
-#include "app/OException.h"
+#include "core/OException.h"
 #include "ui/OButton.h"
 #include "ui/OCheckBox.h"
 #include "ui/ORadioButton.h"

@@ -13,9 +13,9 @@
 #include <random>
 #include <stdexcept>
 
-#include "app/OConfig.h"
-#include "app/OException.h"
-#include "app/OResourceArchive.h"
+#include "core/OConfig.h"
+#include "core/OException.h"
+#include "core/OResourceArchive.h"
 #include "assetgen/AssetSink.h"
 #include "assetgen/Blocks.h"
 #include "assetgen/Buttons.h"

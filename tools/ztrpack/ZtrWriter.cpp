@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/OResourceArchive.h"
+#include "core/OResourceArchive.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/OResourceArchive.h"
+#include "core/OResourceArchive.h"
 #include "platform/Files.h"
 #include "ztrpack/ZtrWriter.h"
 

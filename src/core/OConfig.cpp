@@ -1,4 +1,4 @@
-#include "app/OConfig.h"
+#include "core/OConfig.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "app/OLog.h"
+#include "core/OLog.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "app/OResourceArchive.h"
+#include "core/OResourceArchive.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 
-#include "app/OLog.h"
+#include "core/OLog.h"
 
 // Layout, little-endian throughout:
 //   header (32 bytes): the entry count is the signed 32-bit value at offset 8;

@@ -10,9 +10,9 @@
 #include <numeric>
 #include <regex>
 
-#include "app/OConfig.h"
-#include "app/OLog.h"
-#include "app/OResourceArchive.h"
+#include "core/OConfig.h"
+#include "core/OLog.h"
+#include "core/OResourceArchive.h"
 #include "support/TestFiles.h"
 #include "ztrpack/ZtrWriter.h"
 
