@@ -42,6 +42,13 @@ constexpr std::array<char32_t, 32> kHighControlRange{
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// The Latin Extended-A letters (U+0100 to U+017F) that the code page lacks
+// become their unaccented letter, as Windows' best fit makes them.
+constexpr char32_t kFirstExtendedLatin = 0x100;
+constexpr std::string_view kExtendedLatinBase =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSs"
+    "TtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+
 std::optional<std::uint8_t> Windows1252Byte(char32_t codePoint) {
   if ((codePoint >= 0x20 && codePoint < 0x7F) || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
     return static_cast<std::uint8_t>(codePoint);
@@ -50,6 +57,9 @@ std::optional<std::uint8_t> Windows1252Byte(char32_t codePoint) {
     if (kHighControlRange[i] != 0 && kHighControlRange[i] == codePoint) {
       return static_cast<std::uint8_t>(0x80 + i);
     }
+  }
+  if (codePoint >= kFirstExtendedLatin && codePoint < kFirstExtendedLatin + kExtendedLatinBase.size()) {
+    return static_cast<std::uint8_t>(kExtendedLatinBase[codePoint - kFirstExtendedLatin]);
   }
   return std::nullopt;
 }

@@ -56,8 +56,9 @@ void PostQuit();
 
 // The Windows virtual-key code of an SDL key symbol, 0 for a key the game does not know.
 std::uint16_t VirtualKeyCode(std::int32_t keySymbol);
-// Typed UTF-8 text as Windows-1252 character codes. Characters without a
-// Windows-1252 byte, control characters and broken UTF-8 are dropped.
+// Typed UTF-8 text as Windows-1252 character codes. A Latin Extended-A letter
+// without a Windows-1252 byte becomes its unaccented letter; other characters
+// without one, control characters and broken UTF-8 are dropped.
 std::vector<std::uint8_t> Windows1252Characters(std::string_view utf8);
 std::uint16_t MouseKeyFlags(bool left, bool right, bool middle, bool shift, bool control);
 

@@ -4,7 +4,6 @@
 
 #include <numbers>
 
-#include "core/OConfig.h"
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
@@ -41,7 +40,7 @@ bool BoardWindow::CreateControls() {
   audio_.SetHost(Application());
   score_ = MakeField(78, 480);
   skill_ = MakeField(10, 462);
-  skill_->SetText(OConfig::Instance().skill == SkillRules::kEasy ? "Easy" : "Normal");
+  skill_->SetText(SkillRules::Current().name);
   MakeButtons();
   CreateModeControls();
   arrows_ = std::make_unique<RingArrows>(arrowClips_);

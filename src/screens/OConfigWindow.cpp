@@ -6,10 +6,11 @@
 #include <string>
 
 #include "app/OApplication.h"
-#include "core/OConfig.h"
 #include "app/OScreenList.h"
 #include "audio/GameSounds.h"
+#include "core/OConfig.h"
 #include "game/Block.h"
+#include "game/SkillRules.h"
 #include "gfx/OCamera.h"
 #include "gfx/OFont.h"
 #include "gfx/OLight.h"
@@ -219,7 +220,9 @@ void OConfigWindow::ReadSettingsInForce() {
   committed_.musicOn = app->Config().musicOn;
   committed_.musicVolume = app->Music().GetVolume();
   const OConfig& rules = OConfig::Instance();
-  committed_.skill = rules.skill;
+  // A skill number the game does not know shows the skill it plays, and stays
+  // in the settings file unless the player picks another.
+  committed_.skill = SkillRules::Current().skill;
   committed_.showGroups = rules.showGroups;
   committed_.startLevel = rules.startLevel;
 }

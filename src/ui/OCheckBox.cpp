@@ -3,7 +3,7 @@
 OCheckBox::OCheckBox(std::uint32_t controlId) : OControl3D(controlId, false) {}
 
 bool OCheckBox::Init() {
-  ComputeBounds();
+  OControl3D::Init();
   SetChecked(checked_);
   return true;
 }

@@ -14,7 +14,8 @@ class OCheckBox : public OControl3D {
 
   explicit OCheckBox(std::uint32_t controlId);
 
-  // Shows the faces for the current state once the model is loaded.
+  // Measures the box at the size drawn and shows the faces for the current
+  // state once the model is loaded.
   bool Init() override;
   bool HandleEvent(const OEvent& event) override;
 

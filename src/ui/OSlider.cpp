@@ -29,8 +29,9 @@ OSlider::OSlider(std::uint32_t controlId, float minimum, float maximum, float st
       step_(step) {}
 
 bool OSlider::Init() {
-  ComputeBounds();
-  thumb_->ComputeBounds();
+  // Both boxes at the size drawn: the thumb travels the rail as the player sees it.
+  OControl3D::Init();
+  thumb_->Init();
   thumb_->SetParent(this);
   thumb_->owner = owner;
   railHalfWidth_ = halfExtents[0];

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <string>
 #include <string_view>
 
 #include "gfx/OFont.h"
@@ -17,8 +18,34 @@ constexpr int kCaretInset = 2;
 constexpr std::uint32_t kBlinkPeriodMs = 1000;
 constexpr std::uint32_t kCaretHiddenMs = 500;
 
-// Codes that are not letters: edits arrive as keys, and the rest have no glyph to show.
-bool IsPrintable(std::uint16_t code) { return code >= 32 && code <= 255 && code != 127; }
+// The font has glyphs for the printable ASCII codes and for Windows-1252's
+// 128 to 159, where five codes stand for nothing.
+bool HasGlyph(std::uint16_t code) {
+  const bool unassigned = code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
+  return code >= 32 && code <= 159 && code != 127 && !unassigned;
+}
+
+// The Latin-1 letters from 192 (A with grave) on, as the unaccented letters
+// the font can draw; the multiplication and division signs are no letters.
+constexpr std::string_view kBaseLetters[64] = {
+    "A", "A", "A", "A", "A", "A", "Ae", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+    "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "Th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+constexpr std::uint16_t kFirstAccentedLetter = 192;
+
+// What a typed character puts in the field: itself when the font draws it, an
+// accented letter without its accent, and nothing for anything else (control
+// codes, which arrive as keys, and signs the font has no glyph for).
+std::string DrawableForm(std::uint16_t code) {
+  if (HasGlyph(code)) {
+    return std::string(1, static_cast<char>(code));
+  }
+  if (code >= kFirstAccentedLetter && code <= 255) {
+    return std::string(kBaseLetters[code - kFirstAccentedLetter]);
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -98,11 +125,13 @@ bool OTextField::HandleKey(std::uint16_t key) {
 }
 
 void OTextField::Type(std::uint16_t code) {
-  if (!IsPrintable(code) || text_.size() >= maxLength_) {
-    return;
+  for (const char character : DrawableForm(code)) {
+    if (text_.size() >= maxLength_) {
+      return;
+    }
+    text_.insert(caret_, 1, character);
+    CaretRight();
   }
-  text_.insert(caret_, 1, static_cast<char>(code));
-  CaretRight();
 }
 
 void OTextField::Backspace() {

@@ -59,6 +59,8 @@ class OTextField : public OControl, public O2D {
 
  private:
   bool HandleKey(std::uint16_t key);
+  // Only what the font can draw goes in: an accented letter loses its accent,
+  // and a character with no glyph is refused.
   void Type(std::uint16_t code);
   void Backspace();
   void End();

@@ -36,12 +36,13 @@ TEST(Windows1252Characters, TypedTextBecomesTheBytesOfTheWindowsCodePage) {
       {"Ab 9~", {'A', 'b', ' ', '9', '~'}},
       {"\xC3\xA9\xC3\xBF\xC2\xA0", {0xE9, 0xFF, 0xA0}},  // Latin-1 keeps its codes
       {"\xE2\x82\xAC\xE2\x80\x93\xE2\x80\x9C\xE2\x84\xA2",
-       {0x80, 0x96, 0x93, 0x99}},                  // euro, dash, quote, TM
-      {"a\xCE\xA9_\xF0\x9F\x98\x80", {'a', '_'}},  // not on the page
-      {"a\tb\nc\x7F\xC2\x85", {'a', 'b', 'c'}},    // control characters
-      {"ab\xE2\x82", {'a', 'b'}},                  // cut at the end
-      {"\xE2_\xC3\xA9", {'_', 0xE9}},              // broken by a letter
-      {"\xC0\xAFx", {'x'}},                        // overlong '/'
+       {0x80, 0x96, 0x93, 0x99}},                                      // euro, dash, quote, TM
+      {"a\xCE\xA9_\xF0\x9F\x98\x80\xE4\xB8\xAD\xC6\x80", {'a', '_'}},  // not on the page
+      {"\xC4\x80\xC5\x82\xC5\xBE\xC5\xBF", {'A', 'l', 0x9E, 's'}},     // Latin Extended-A at its best fit
+      {"a\tb\nc\x7F\xC2\x85", {'a', 'b', 'c'}},                        // control characters
+      {"ab\xE2\x82", {'a', 'b'}},                                      // cut at the end
+      {"\xE2_\xC3\xA9", {'_', 0xE9}},                                  // broken by a letter
+      {"\xC0\xAFx", {'x'}},                                            // overlong '/'
   };
   for (const auto& [utf8, expected] : cases) {
     EXPECT_EQ(platform::Windows1252Characters(utf8), expected) << utf8;

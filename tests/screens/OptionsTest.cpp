@@ -10,8 +10,13 @@
 
 #include "GameScreenFixture.h"
 #include "game/Block.h"
+#include "game/Cylinder.h"
+#include "game/SkillRules.h"
 #include "screens/GameTypeWindow.h"
 #include "screens/OConfigWindow.h"
+#include "screens/OMenuWindow.h"
+#include "screens/RemoverWindow.h"
+#include "screens/ScoreWindow.h"
 #include "screens/WarningWindow.h"
 
 namespace {
@@ -136,6 +141,10 @@ TEST_F(OptionsTest, ASkillChangeDuringAGameIsAskedAboutAndOkEndsTheGame) {
   EXPECT_EQ(options_->Pending().skill, 1) << "Escape keeps the choice";
   ClickAt(255, 205);
   EXPECT_EQ(ActiveScreen(), OConfigWindow::kIdentifier) << "the skill in force needs no question";
+  Ok();
+  EXPECT_TRUE(gameType_->GameInProgress()) << "the skill in force chosen again changes nothing";
+  EXPECT_TRUE(menu_->HasContinueButton());
+  Reopen();
   ClickAt(348, 205);
   Ok();
   EXPECT_EQ(ActiveScreen(), OConfigWindow::kIdentifier);
@@ -143,6 +152,30 @@ TEST_F(OptionsTest, ASkillChangeDuringAGameIsAskedAboutAndOkEndsTheGame) {
   Ok();
   EXPECT_FALSE(gameType_->GameInProgress());
   EXPECT_EQ(OConfig::Instance().skill, 1);
+}
+
+// A hand-edited settings file: the rules, the heads-up display, this screen
+// and the top-ten entry all play and show Easy, and the file keeps its line.
+TEST_F(OptionsTest, ASkillNumberTheGameDoesNotKnowIsEasyEverywhere) {
+  ScoreWindow& scores = Add(std::make_unique<ScoreWindow>(folder_ / "Data/"));
+  for (const std::int32_t unknown : {7, -1}) {
+    SCOPED_TRACE(unknown);
+    OConfig::Instance().skill = unknown;
+    config_.skill = unknown;
+    options_ = &Add(std::make_unique<OConfigWindow>());
+    gameType_->OnCommand(GameTypeWindow::kRemover, 1);
+    auto& game = dynamic_cast<RemoverWindow&>(*Screens().FindWindow(RemoverWindow::kIdentifier));
+    EXPECT_EQ(game.Rules().Skill().minimumGroup, 2);
+    EXPECT_EQ(game.SkillText(), "Easy");
+    Reopen();
+    EXPECT_EQ(options_->Committed().skill, SkillRules::kEasy);
+    ClickAt(255, 205);
+    EXPECT_EQ(ActiveScreen(), OConfigWindow::kIdentifier) << "Easy is in force: no question";
+    Ok();
+    EXPECT_EQ(Saved().at(9), std::to_string(unknown));
+    game.Board()->Notify(OControl::kGameFinished);
+    EXPECT_EQ(scores.Pending().skill, SkillRules::kEasy);
+  }
 }
 
 TEST_F(OptionsTest, TheSkillQuestionKeepsTheDisplayChoicesButSeesTheDisplayInForce) {

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "assetgen/AssetSink.h"
@@ -11,6 +12,8 @@
 #include "support/TestImages.h"
 
 namespace {
+
+constexpr std::array<std::uint8_t, 3> kBackground{51, 102, 153};
 
 // Glyphs inked in their first ten columns; the space cell stays empty.
 std::vector<std::uint8_t> EvenFont() {
@@ -89,14 +92,32 @@ bool ControlScene::Type(const std::string& text) {
   return handled;
 }
 
-std::array<std::uint8_t, 3> ControlScene::DrawnPixel(Pixel at) {
-  glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
+void ControlScene::DrawScreen() {
+  glClearColor(kBackground[0] / 255.0f, kBackground[1] / 255.0f, kBackground[2] / 255.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   OLight light(0);
   light.Apply();
   glEnable(GL_TEXTURE_2D);
   screen_.Draw();
   glFinish();
+}
+
+ControlScene::Pixel ControlScene::DrawnSpan(int y) {
+  DrawScreen();
+  std::vector<std::array<std::uint8_t, 4>> row(kWidth);
+  glReadPixels(0, kHeight - 1 - y, kWidth, 1, GL_RGBA, GL_UNSIGNED_BYTE, row.data());
+  Pixel span{kWidth, -1};
+  for (int x = 0; x < kWidth; ++x) {
+    const auto& pixel = row[static_cast<std::size_t>(x)];
+    if (pixel[0] != kBackground[0] || pixel[1] != kBackground[1] || pixel[2] != kBackground[2]) {
+      span = {std::min(span[0], x), x};
+    }
+  }
+  return span;
+}
+
+std::array<std::uint8_t, 3> ControlScene::DrawnPixel(Pixel at) {
+  DrawScreen();
   std::array<std::uint8_t, 4> pixel{};
   glReadPixels(at[0], kHeight - 1 - at[1], 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
   return {pixel[0], pixel[1], pixel[2]};

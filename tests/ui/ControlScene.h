@@ -85,6 +85,8 @@ class ControlScene {
 
   // The colour drawn at a pixel, y down.
   std::array<std::uint8_t, 3> DrawnPixel(Pixel at);
+  // The leftmost and rightmost pixels of a row (y down) where anything is drawn.
+  Pixel DrawnSpan(int y);
 
   GLTestContext& Context() { return context_; }
   ControlScreen& Screen() { return screen_; }
@@ -98,6 +100,8 @@ class ControlScene {
   OCamera camera_;
   OFont font_{"Font.Tga"};
   ControlScreen screen_;
+
+  void DrawScreen();
 };
 
 // Each test gets its own scene, and stops when no GL context can be made.

@@ -12,6 +12,7 @@
 
 #include "ControlScene.h"
 #include "core/OException.h"
+#include "platform/Events.h"
 #include "ui/OButton.h"
 #include "ui/OCheckBox.h"
 #include "ui/ORadioButton.h"
@@ -145,6 +146,33 @@ TEST_F(ControlSceneTest, RadioButtonsKeepOneSelectedAndOneOutsideTheGroupNeverTe
   EXPECT_FALSE(loner.Checked());
   EXPECT_FALSE(group.Select(&loner));
   EXPECT_TRUE(second.Checked());
+}
+
+// Each control on a row of its own, scaled as the options screen scales it (the
+// slider more): a click two pixels inside either drawn end hits, three outside misses.
+TEST_F(ControlSceneTest, AScaledControlIsHitUpToTheEdgesItIsDrawnWith) {
+  ORadioGroup group;
+  auto slider = std::make_unique<OSlider>(4, 0, 10, 1);
+  slider->Thumb().Load("BSliderStem.Asvm");
+  const std::pair<const char*, OControl3D*> controls[] = {
+      {"check box", &scene_.AddModel(std::make_unique<OCheckBox>(1), "CheckBox.Asvm", 256, 400, 3.5f)},
+      {"radio button",
+       &scene_.AddModel(std::make_unique<ORadioButton>(2, &group), "PARadio.asvm", 256, 300, 3.5f)},
+      {"button", &scene_.AddModel(std::make_unique<OButton>(3, false), "ok.asvm", 256, 200)},
+      {"slider", &scene_.AddModel(std::move(slider), "Slider.Asvm", 256, 100, 2.0f)},
+  };
+  for (const auto& [name, control] : controls) {
+    SCOPED_TRACE(name);
+    const int y = scene_.PixelOf(*control)[1];
+    const auto [left, right] = scene_.DrawnSpan(y);
+    ASSERT_LT(left, right);
+    for (const auto& [x, hits] :
+         {std::pair{right - 2, true}, {right + 3, false}, {left + 2, true}, {left - 3, false}}) {
+      scene_.Click({x, y});
+      const Commands told = scene_.TakeCommands();
+      EXPECT_EQ(!told.empty() && told.back().first == control->id, hits) << x;
+    }
+  }
 }
 
 class OSliderTest : public ControlSceneTest {
@@ -283,6 +311,30 @@ TEST(OTextFieldTest, EditingKeepsToTheMaximumLengthAndTheCaretInView) {
   EXPECT_FALSE(scene.Key(112)) << "a key the field has no use for";
   EXPECT_TRUE(scene.Key(OTextField::kEnterKey));
   EXPECT_EQ(scene.TakeCommands(), (Commands{{kId, 0}})) << "Enter is told with code 0";
+}
+
+TEST(OTextFieldTest, TypedLettersTheFontCannotDrawLoseTheirAccentsAndOtherSignsAreRefused) {
+  const std::pair<std::string, std::string> typed[] = {
+      {"José", "Jose"},
+      {"Ö", "O"},
+      {"Straße ÀÆþÿ", "Strasse AAethy"},
+      {"Łódź", "Lodz"},
+      {"€Š", "\x80\x8A"},                        // glyphs the font has
+      {"中😀©×\u00A0", ""},                       // and none: CJK, emoji, signs, the no-break space
+      {"123456789012345ß", "123456789012345s"},  // as much as fits
+  };
+  for (const auto& [utf8, text] : typed) {
+    SCOPED_TRACE(utf8);
+    ControlScene scene;
+    OTextField& field = AddField(scene, "");
+    const std::vector<std::uint8_t> characters = platform::Windows1252Characters(utf8);
+    scene.Type(std::string(characters.begin(), characters.end()));
+    EXPECT_EQ(field.Text(), text);
+  }
+  ControlScene scene;
+  OTextField& field = AddField(scene, "");
+  scene.Type("\x1F\x7F\x81\x8D\x8F\x90\x9D\xA0\xBF\xF7");
+  EXPECT_EQ(field.Text(), "") << "codes without a glyph that no keyboard text gives";
 }
 
 TEST_F(ControlSceneTest, TheTextFieldsCaretShowsInTheSecondHalfOfEachSecondWhileFocused) {
