@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "core/OConfig.h"
 #include "game/BlockManager.h"
@@ -77,17 +79,42 @@ struct Game {
     }
   }
 
-  void Click() {
-    const OEvent press = OEvent::Mouse(OEvent::kButtonDown, OEvent::kLeft, 0, 0, 0);
+  void Press(std::uint32_t type, std::uint32_t button) {
+    const OEvent press = OEvent::Mouse(type, button, 0, static_cast<std::uint16_t>(pointer.column), 0);
     if (board.HitTest(press)) {
       board.HandleEvent(press);
     }
+  }
+  void Click() { Press(OEvent::kButtonDown, OEvent::kLeft); }
+
+  // A move lasts until the board rests and the ring under the pointer has finished its step.
+  bool Moving() {
+    const int active = board.ActiveRing();
+    if (active != -1 && board.RingInSlot(active).TurnState() != RingTurn::Still) {
+      return true;
+    }
+    return board.State() != BoardState::Idle && board.State() != BoardState::GameOver;
   }
 
   Cylinder board;
   BlockManager manager;
   FixedPointer pointer;
 };
+
+void PointAtRandomBlock(Game& game, std::mt19937& random) {
+  std::vector<std::pair<int, int>> filled;
+  for (int position = 0; position < game.board.RingCount(); ++position) {
+    for (int column = 0; column < game.board.CellsPerRing(); ++column) {
+      if (game.board.RingAt(position).BlockAtColumn(column).colour != kEmpty) {
+        filled.emplace_back(position, column);
+      }
+    }
+  }
+  if (!filled.empty()) {
+    const auto& [position, column] = filled[random() % filled.size()];
+    game.PointAt(position, column);
+  }
+}
 
 void BM_RefreshHoverFullBoard(benchmark::State& state) {
   Game game(42);
@@ -185,36 +212,50 @@ void BM_FrameGameOver(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameGameOver);
 
-// Clicks on random blocks with 16 ms frames until the game is over.
+// A random player until the game is over, with 16 ms frames: it clicks a random
+// block, turns its ring for a few frames, or turns all rings one step. Every
+// game must end; "unfinished" counts those that reach the cap of moves.
+// --benchmark_filter=WholeRandomGame --benchmark_min_time=40 plays more than
+// ten thousand games of each skill; "games" says how many.
 void BM_WholeRandomGame(benchmark::State& state) {
+  constexpr int kMostMoves = 20000;
   std::uint32_t seed = 1;
   std::int64_t frames = 0;
+  std::int64_t moves = 0;
+  std::int64_t unfinished = 0;
   for (auto _ : state) {
     Game game(seed, static_cast<std::int32_t>(state.range(0)));
     std::mt19937 random(seed++);
-    int moves = 0;
-    while (game.board.State() != BoardState::GameOver && moves++ < 5000) {
-      const int position = static_cast<int>(random() % 10);
-      const int column = static_cast<int>(random() % 20);
-      if (game.board.RingAt(position).BlockAtColumn(column).colour == kEmpty) {
-        continue;
-      }
-      game.PointAt(position, column);
-      if (random() % 8 == 0) {
+    int move = 0;
+    for (; game.board.State() != BoardState::GameOver && move < kMostMoves; ++move) {
+      PointAtRandomBlock(game, random);
+      const std::uint32_t choice = random() % 8;
+      if (choice == 0) {
         game.board.RotateAll(1);
         game.board.Update(16);
         game.board.StopAll();
+      } else if (choice <= 2) {
+        game.Press(OEvent::kButtonDown, OEvent::kRight);
+        for (std::uint32_t frame = random() % 30; frame > 0; --frame) {
+          game.board.Update(16);
+        }
+        game.Press(OEvent::kButtonUp, OEvent::kRight);
       } else {
         game.Click();
       }
-      while (game.board.State() != BoardState::Idle && game.board.State() != BoardState::GameOver) {
+      for (; game.Moving(); ++frames) {
         game.board.Update(16);
-        ++frames;
       }
     }
+    moves += move;
+    unfinished += game.board.State() != BoardState::GameOver ? 1 : 0;
   }
   state.counters["frames/game"] =
       benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kAvgIterations);
+  state.counters["moves/game"] =
+      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+  state.counters["games"] = static_cast<double>(state.iterations());
+  state.counters["unfinished"] = static_cast<double>(unfinished);
 }
 BENCHMARK(BM_WholeRandomGame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -10,5 +10,6 @@ class ArrowList {
   virtual void ShowArrow(const Ring& ring, int direction) = 0;
   // The ring's arrow finishes its animation and goes.
   virtual void RetireArrow(const Ring& ring) = 0;
+  // Every arrow goes at once.
   virtual void Clear() = 0;
 };

@@ -1,5 +1,6 @@
 #include "game/BlockManager.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -25,6 +26,27 @@ constexpr float kMessageSize = 12.0f;
 constexpr std::array<float, 3> kMessagePosition{-25.0f, -6.0f, 0.0f};
 // A shift step counts as done once the angle left is below this.
 constexpr double kShiftTolerance = 0.01;
+
+bool IsFull(const Ring& ring) {
+  for (std::uint32_t cell = 0; cell < ring.CellCount(); ++cell) {
+    if (ring.BlockAt(static_cast<std::uint16_t>(cell)).colour == kEmpty) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The ring is closed, so a run may go on across column 0.
+std::uint32_t LongestRun(const Ring& ring, BlockColour colour) {
+  const std::uint32_t cells = ring.CellCount();
+  std::uint32_t longest = 0;
+  std::uint32_t run = 0;
+  for (std::uint32_t step = 0; step < 2 * cells; ++step) {
+    run = ring.BlockAt(static_cast<std::uint16_t>(step % cells)).colour == colour ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return std::min(longest, cells);
+}
 
 }  // namespace
 
@@ -426,54 +448,37 @@ bool BlockManager::IsGameOver() {
       return true;
     }
   }
-  if (board_->RingCount() > 1 && !board_->RingAt(1).IsEmpty()) {
-    // Turning a ring can still bring colours together, unless the second ring
-    // lies on a full bottom ring with nothing above: then nothing can fall any
-    // more, and trying every turn of the second ring against the bottom one
-    // tells whether a group can ever form. Without this a game could go on for ever.
-    if (board_->RingCount() > 2 && !board_->RingAt(2).IsEmpty()) {
-      return false;
-    }
-    const Ring& bottom = board_->RingAt(0);
-    for (int column = 0; column < board_->CellsPerRing(); ++column) {
-      if (bottom.BlockAtColumn(column).colour == kEmpty) {
-        return false;
-      }
-    }
-    Ring& second = board_->RingAt(1);
-    const int offset = second.Offset();
-    bool possible = false;
-    for (int turn = 0; turn < board_->CellsPerRing() && !possible; ++turn) {
-      second.SetOffset(offset + turn);
-      possible = HasGroupInLowRings(2);
-    }
-    second.SetOffset(offset);
-    return !possible;
-  }
-
-  // Only the bottom ring holds blocks, and turning it changes none of its groups.
-  return !HasGroupInLowRings(1);
+  return !GroupCanStillForm();
 }
 
-bool BlockManager::HasGroupInLowRings(int rings) {
-  ClearVisited();
-  GroupTable& table = GroupTable::Instance();
-  table.Clear();
-  groupCount_ = 0;
-  for (int position = 0; position < rings; ++position) {
-    Ring& ring = board_->RingAt(position);
-    const auto slot = static_cast<std::uint16_t>(Cylinder::SlotOfPosition(position, board_->RingCount()));
-    for (int column = 0; column < board_->CellsPerRing(); ++column) {
-      const std::uint16_t cell = ring.IndexOfColumn(column);
-      Block& block = ring.BlockAt(cell);
-      if (block.Collect(slot, cell, block.colour, groupCount_, *board_)) {
-        ++groupCount_;
-      }
+// Turns only ever move blocks round or down. A board whose rings below the top
+// filled one are all full is as low as it gets: every turn from then on only
+// lines the rings up differently, and each ring can be lined up with the next
+// as the player likes. Any other board has a ring with a gap under blocks, and
+// some turn of it lets them fall, so it goes on.
+bool BlockManager::GroupCanStillForm() const {
+  int top = board_->RingCount() - 1;
+  while (top >= 0 && board_->RingAt(top).IsEmpty()) {
+    --top;
+  }
+  for (int position = 0; position < top; ++position) {
+    if (!IsFull(board_->RingAt(position))) {
+      return true;
     }
   }
-  for (std::uint16_t group = 0; group < groupCount_; ++group) {
-    if (table.Size(group) >= skill_->minimumGroup) {
-      return true;
+  // The longest run of a colour in each ring can be lined up with one in the
+  // ring above, so a chain of rings that all hold the colour joins their longest
+  // runs. Nothing bigger can form while a group needs at most four blocks: a run
+  // that joins two runs of the next ring is at least three long, and together
+  // with that ring already makes four.
+  for (BlockColour colour = kYellow; colour <= kBlue; ++colour) {
+    std::uint32_t chain = 0;
+    for (int position = 0; position <= top; ++position) {
+      const std::uint32_t run = LongestRun(board_->RingAt(position), colour);
+      chain = run > 0 ? chain + run : 0;
+      if (chain >= skill_->minimumGroup) {
+        return true;
+      }
     }
   }
   return false;

@@ -79,8 +79,8 @@ class BlockManager {
   void Remove(std::uint16_t minimumGroup);
   void AddScore(std::uint32_t blocks, std::uint16_t minimumGroup);
   void ClearVisited();
-  // Whether the bottom rings, as they stand, hold a group big enough to remove.
-  bool HasGroupInLowRings(int rings);
+  // Whether some turns of the rings can still bring a group big enough to remove.
+  bool GroupCanStillForm() const;
   TextList* FloatingTexts() const { return floatingTexts_; }
   TextList* LongTexts() const { return longTexts_; }
 

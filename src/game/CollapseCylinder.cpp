@@ -44,6 +44,7 @@ void CollapseCylinder::Draw() {
   glCullFace(GL_FRONT);
   glEnable(GL_CULL_FACE);
   DrawBlocks(*supply_);
+  // Even an empty supply ring takes a click that pushes the row, so it shows that it is pointed at.
   if (supply_->highlighted) {
     DrawCircles(*supply_);
   }
@@ -125,6 +126,9 @@ void CollapseCylinder::Update(std::uint32_t elapsed) {
     supply_->Update(elapsed);
   }
   Cylinder::Update(elapsed);
+  if (!Locked() && supply_ != nullptr) {
+    supply_->Turn(elapsed);
+  }
   if (rules_ != nullptr && rules_->LevelDone() && State() == BoardState::Idle) {
     BeginLevelEnd();
   }

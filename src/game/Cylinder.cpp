@@ -103,7 +103,8 @@ void Cylinder::Draw() {
   for (const auto& ring : rings_) {
     DrawBlocks(*ring);
   }
-  if (activeRing_ >= 0 && activeRing_ < static_cast<int>(rings_.size())) {
+  // Nothing to frame on a ring without blocks.
+  if (activeRing_ >= 0 && activeRing_ < static_cast<int>(rings_.size()) && !rings_[activeRing_]->IsEmpty()) {
     DrawCircles(*rings_[activeRing_]);
   }
   glDisable(GL_CULL_FACE);
@@ -123,10 +124,6 @@ void Cylinder::DrawBlocks(Ring& ring) {
 }
 
 void Cylinder::DrawCircles(const Ring& ring) const {
-  // Nothing to frame on a ring without blocks.
-  if (ring.IsEmpty()) {
-    return;
-  }
   constexpr int kPoints = 30;
   const Block& first = ring.BlockAt(0);
   const float reach = ring.Radius() + first.halfExtents[2];

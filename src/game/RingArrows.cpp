@@ -53,11 +53,10 @@ void RingArrows::RetireArrow(const Ring& ring) {
   shown_.erase(found);
 }
 
+// At the end of a game or a level no arrow may linger, not even one still playing to its end.
 void RingArrows::Clear() {
-  for (const auto& [ring, arrow] : shown_) {
-    arrow->loops = false;
-  }
   shown_.clear();
+  clips_.Clear();
 }
 
 const OClip* RingArrows::ArrowOf(const Ring& ring) const {

@@ -36,7 +36,6 @@ void SupRing::Start() {
 }
 
 void SupRing::Update(std::uint32_t elapsed) {
-  Ring::Update(elapsed);
   if (stopped_ || Rules() == nullptr) {
     return;
   }

@@ -25,8 +25,11 @@ class SupRing : public Ring {
   // The board draws the supply ring under its own transform.
   void Draw() override {}
   bool HitTest(const OEvent& event) override;
-  // Turns with the board's rings, then runs the fill timer.
+  // Runs the fill timer.
   void Update(std::uint32_t elapsed) override;
+  // The board turns the supply ring after its own rings: were it first, its stop
+  // would start the next move before they finished the same step.
+  void Turn(std::uint32_t elapsed) { Ring::Update(elapsed); }
 
   // Serves this board from now on; null when the board goes.
   void Serve(CollapseCylinder* board);

@@ -13,6 +13,7 @@ class OCamera;
 class OClipList {
  public:
   void Add(std::unique_ptr<OClip> clip) { clips_.push_back(std::move(clip)); }
+  void Clear() { clips_.clear(); }
   // Updates every clip, then removes the finished ones; the rest keep their order.
   void UpdateAll(std::uint32_t elapsed);
   // Sprites are flat and see-through: drawn without culling, depth test or lighting.

@@ -66,6 +66,7 @@ class BoardWindow : public GameRenderWindow {
   const std::string& SkillText() const { return skill_->Text(); }
   SceneTextList& FloatingTexts() { return *floatingTexts_; }
   SceneTextList& LongTexts() { return *longTexts_; }
+  const OClipList& ArrowClips() const { return arrowClips_; }
 
  protected:
   // The mode's controls that come before the rules object (the supply ring).

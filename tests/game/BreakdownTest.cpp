@@ -125,6 +125,22 @@ TEST(BreakdownTest, ARowWaitsForTheBoardToRestAndForATurningRingToFinishItsStep)
     game.Step(16);
   }
   EXPECT_EQ(game.Rules().RowsPushed(), 2);
+
+  SCOPED_TRACE("nor while the blocks fall after all rings turned, with no ring under the pointer");
+  game.Step(100, 2);
+  game.FinishMove();
+  game.PointAway();
+  game.Board().RotateAll(1);
+  game.Board().StopAll();
+  game.Step(100, 2);
+  ASSERT_EQ(game.Board().State(), BoardState::Falling);
+  EXPECT_EQ(game.Board().RingAt(0).TurnState(), RingTurn::Still)
+      << "the rings end the step with the supply ring";
+  EXPECT_EQ(game.Supply().Offset(), 1);
+  const std::uint16_t pushed = game.Rules().RowsPushed();
+  game.PointAtSupply(5);
+  game.Click();
+  EXPECT_EQ(game.Rules().RowsPushed(), pushed);
 }
 
 TEST(BreakdownTest, ClearingTheBottomRingsEarnsABonusTheLastRowSoundsTheAlarmAndTheNextLoses) {

@@ -9,9 +9,10 @@
 
 namespace {
 
-// Every ring holds blocks, so every ring can be pointed at and turned.
+// Every ring holds blocks, so every ring can be pointed at and turned, and the
+// top two share a colour, so turns can still make a pair and the game goes on.
 const std::vector<std::string> kStripes = {
-    "G Y G Y G Y G Y G Y G Y G Y G Y G Y G Y",
+    "G B G B G B G B G B G B G B G B G B G B",
     "B R B R B R B R B R B R B R B R B R B R",
     "Y G Y G Y G Y G Y G Y G Y G Y G Y G Y G",
 };

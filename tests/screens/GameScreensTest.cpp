@@ -139,14 +139,24 @@ TEST_F(GameScreensTest, ALevelCompletesCountsAndTheNextOneStarts) {
   emptyBoard();
   // The supply ring turns but stays where it hangs, so the first pixel found serves every click.
   const Pixel supply = PointWhere([&screen] { return screen.Supply().highlighted; });
+  ASSERT_EQ(screen.Supply().Filled(), 0);
+  const Picture pointed = DrawFrame();
+  Move({1, 1});
+  EXPECT_GT(ChangedAround(DrawFrame(), pointed, 256, 256, 256), 2000)
+      << "an empty supply ring shows its circles";
   for (std::uint32_t row = 0; row < LevelRules::For(1).rowsToClear; ++row) {
     emptyBoard();
     Click(supply);
     FinishMove(screen);
   }
   EXPECT_EQ(screen.RowsLeftText(), "0");
-  emptyBoard();
+  std::vector<std::string> oneRow(10, std::string(20, '.'));
+  oneRow[9] = "YGRYGRYGRYGRYGRYGRYG";
+  BoardPicture::Paint(*screen.Board(), oneRow);
+  PointWhere([&screen] { return screen.Board()->ActiveRing() != -1; });
+  ASSERT_FALSE(screen.ArrowClips().Empty());
   ASSERT_TRUE(RunUntil([&screen] { return screen.Rules().LevelDone(); }));
+  EXPECT_TRUE(screen.ArrowClips().Empty()) << "the ring's arrow goes at once";
   ASSERT_GT(screen.LongTexts().Size(), 0u);
   EXPECT_EQ(screen.LongTexts().At(0).text, "Level Completed");
   const std::uint32_t score = screen.Rules().Score();
@@ -158,6 +168,19 @@ TEST_F(GameScreensTest, ALevelCompletesCountsAndTheNextOneStarts) {
   EXPECT_EQ(screen.Board()->State(), BoardState::Intro) << "the next board drops in";
   DrawFrame();
   FinishIntro(screen);
+}
+
+TEST_F(GameScreensTest, TheRingsArrowGoesAtOnceWhenTheGameIsOver) {
+  RemoverWindow& screen = Play<RemoverWindow>();
+  std::vector<std::string> lastPair(10, std::string(20, '.'));
+  lastPair[9] = "YY" + std::string(18, '.');
+  BoardPicture::Paint(*screen.Board(), lastPair);
+  const Pixel pair = PointAtGroup(screen);
+  ASSERT_FALSE(screen.ArrowClips().Empty());
+  Click(pair);
+  FinishMove(screen);
+  ASSERT_EQ(screen.Board()->State(), BoardState::GameOver);
+  EXPECT_TRUE(screen.ArrowClips().Empty());
 }
 
 TEST_F(GameScreensTest, AStartLevelOutsideTheTableStartsAtItsNearestEnd) {
