@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "core/OConfig.h"
@@ -29,6 +30,7 @@ constexpr float kNearPlane = 1.0f;
 constexpr float kFarPlane = 1024.0f;
 // While minimised nothing is drawn; a short nap keeps the idle loop off the processor.
 constexpr auto kMinimisedNap = std::chrono::milliseconds(10);
+constexpr const char* kNoSound = "No sound device, so the game runs without sound.";
 
 }  // namespace
 
@@ -80,6 +82,11 @@ bool OApplication::Init() {
   cursor_ = std::make_unique<OCursor>("Cursor.Tga");
   cursor_->Load();
   soundAvailable_ = sound_.Init(OSound::kChannels);
+  if (!soundAvailable_) {
+    // The one word about it: the sound libraries are kept from printing their own.
+    Log().Line("%s", kNoSound);
+    std::fprintf(stderr, "Tornet 3D: %s\n", kNoSound);
+  }
   DrawLoading(30 + std::rand() % 6);
   Log().Line("Done");
   return true;

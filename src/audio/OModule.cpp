@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "platform/Audio.h"
-
 namespace {
 
 std::uint32_t PackPosition(std::int32_t order, std::int32_t row) {
@@ -15,7 +13,8 @@ std::uint32_t PackPosition(std::int32_t order, std::int32_t row) {
 
 }  // namespace
 
-std::unique_ptr<OModule> OModule::Open(const std::vector<std::uint8_t>& bytes, std::uint32_t position) {
+std::unique_ptr<OModule> OModule::Open(const std::vector<std::uint8_t>& bytes, std::uint32_t position,
+                                       int rate) {
   // A module the player cannot read leaves the game silent; libopenmpt's
   // notes on odd files are of no use to a player, so they are not printed.
   openmpt_module* module =
@@ -31,14 +30,14 @@ std::unique_ptr<OModule> OModule::Open(const std::vector<std::uint8_t>& bytes, s
     openmpt_module_set_position_order_row(module, static_cast<std::int32_t>(position >> 16),
                                           static_cast<std::int32_t>(position & 0xFFFF));
   }
-  return std::unique_ptr<OModule>(new OModule(module));
+  return std::unique_ptr<OModule>(new OModule(module, rate));
 }
 
 OModule::~OModule() { openmpt_module_destroy(module_); }
 
 int OModule::Render(std::int16_t* frames, int frameCount, int volume) {
-  const int rendered = static_cast<int>(openmpt_module_read_interleaved_stereo(
-      module_, platform::kAudioRate, static_cast<std::size_t>(frameCount), frames));
+  const int rendered = static_cast<int>(
+      openmpt_module_read_interleaved_stereo(module_, rate_, static_cast<std::size_t>(frameCount), frames));
   if (volume < 100) {
     for (int i = 0; i < rendered * 2; ++i) {
       frames[i] = static_cast<std::int16_t>(frames[i] * volume / 100);

@@ -1,5 +1,5 @@
 // One music module as libopenmpt plays it: opened from the bytes of a file,
-// rendered at the device's rate, once through. The music player and the
+// rendered at the sound device's rate, once through. The music player and the
 // module fuzz target share it, so what is fuzzed is what the game plays.
 #pragma once
 
@@ -7,13 +7,16 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Audio.h"
+
 struct openmpt_module;
 
 class OModule {
  public:
   // Null when libopenmpt does not take the bytes. `position` is one made by
-  // Position(); 0 plays from the beginning.
-  static std::unique_ptr<OModule> Open(const std::vector<std::uint8_t>& bytes, std::uint32_t position);
+  // Position(); 0 plays from the beginning. `rate` is in frames per second.
+  static std::unique_ptr<OModule> Open(const std::vector<std::uint8_t>& bytes, std::uint32_t position,
+                                       int rate = platform::kAudioRate);
   ~OModule();
   OModule(const OModule&) = delete;
   OModule& operator=(const OModule&) = delete;
@@ -25,7 +28,8 @@ class OModule {
   std::uint32_t Position() const;
 
  private:
-  explicit OModule(openmpt_module* module) : module_(module) {}
+  OModule(openmpt_module* module, int rate) : module_(module), rate_(rate) {}
 
   openmpt_module* module_;
+  int rate_;
 };

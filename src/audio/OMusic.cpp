@@ -32,28 +32,30 @@ void OMusic::Render(void* user, std::int16_t* frames, int frameCount) {
               static_cast<std::size_t>(frameCount - rendered) * 2 * sizeof(std::int16_t));
 }
 
-void OMusic::DestroyModule() {
-  module_.reset();
-  rendering_ = false;
+std::unique_ptr<OModule> OMusic::SwapModule(std::unique_ptr<OModule> next) {
+  platform::AudioLock lock;
+  std::swap(module_, next);
+  rendering_ = module_ != nullptr;
+  if (rendering_) {
+    moduleEnded_.store(false);
+  }
+  return next;
 }
 
 void OMusic::Start() {
   if (!initialised || currentList == nullptr) {
     return;
   }
+  // Reading a module takes a while; the effects are mixed on the same thread
+  // as the music, so they would stall if the audio thread waited for it.
   const OMusicList::Module* bytes = currentList->Current();
-  platform::AudioLock lock;
-  DestroyModule();
-  if (bytes == nullptr) {
-    return;
+  std::unique_ptr<OModule> next =
+      bytes == nullptr ? nullptr : OModule::Open(*bytes, currentList->savedPosition, platform::AudioRate());
+  // The module swapped out is freed here, outside the lock as well.
+  SwapModule(std::move(next));
+  if (module_ != nullptr) {
+    playing = true;
   }
-  module_ = OModule::Open(*bytes, currentList->savedPosition);
-  if (module_ == nullptr) {
-    return;
-  }
-  moduleEnded_.store(false);
-  rendering_ = true;
-  playing = true;
 }
 
 void OMusic::Next() {
@@ -75,10 +77,11 @@ void OMusic::Resume() {
   rendering_ = module_ != nullptr && !moduleEnded_.load();
 }
 
+// The module stays, so that a stopped one can be resumed.
 void OMusic::Stop() {
   playing = false;
   platform::AudioLock lock;
-  DestroyModule();
+  rendering_ = false;
 }
 
 void OMusic::SavePosition() {
@@ -95,7 +98,6 @@ void OMusic::Free() {
   if (initialised) {
     platform::SetMusicRenderer(nullptr, nullptr);
   }
-  platform::AudioLock lock;
-  DestroyModule();
+  SwapModule(nullptr);
   playing = false;
 }

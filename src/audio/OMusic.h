@@ -26,6 +26,7 @@ class OMusic {
   // The current list's next module, from its beginning.
   void Next();
   void Pause();
+  // Plays the current module on from where it paused or stopped.
   void Resume();
   void Stop();
   // Remembers in the current list where its module now is.
@@ -45,10 +46,13 @@ class OMusic {
 
  private:
   static void Render(void* user, std::int16_t* frames, int frameCount);
-  void DestroyModule();
+  // Puts `next` (may be null) in place of the module playing, and gives that one back.
+  std::unique_ptr<OModule> SwapModule(std::unique_ptr<OModule> next);
 
-  // Read and written under the audio lock only.
+  // Written by the game thread under the audio lock, read by the audio thread
+  // under it; the game thread, its only writer, may read it without.
   std::unique_ptr<OModule> module_;
+  // Read and written under the audio lock only.
   bool rendering_ = false;
   std::atomic<int> volume_{100};
   static std::atomic<bool> moduleEnded_;

@@ -33,14 +33,14 @@ inline std::vector<std::uint8_t> ToneFile(int milliseconds, int peak, bool risin
 
 inline void Wait(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
-// Opens the device on the disk driver for the lifetime of the object. Only one
-// can be open at a time: finish one before the next.
+// Opens the device on the disk driver, at `rate`, for the lifetime of the
+// object. Only one can be open at a time: finish one before the next.
 class DiskAudio {
  public:
-  DiskAudio() {
+  explicit DiskAudio(int rate = kRate) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", Path("output.raw").c_str(), 1);
-    platform::OpenAudio();
+    platform::OpenAudio(rate);
   }
   ~DiskAudio() { Finish(); }
   // Closes the device and returns the left channel of everything written.

@@ -1,7 +1,8 @@
-// Music as it leaves the mixer: a module plays, pauses and resumes where it
-// was, a list comes back to its saved place, and the end of a module is
-// noticed so the next one can start; playlists start over at their end with a
-// shuffle that never plays the module that just ended twice in a row.
+// Music as it leaves the mixer: a module plays at the device's own rate,
+// pauses and resumes where it was, also after a stop, a list comes back to its
+// saved place, and the end of a module is noticed so the next one can start;
+// playlists start over at their end with a shuffle that never plays the
+// module that just ended twice in a row.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -87,6 +88,10 @@ TEST_F(OMusicTest, PausedMusicIsSilentAndAListComesBackToWhereItWasAfterAnother)
   music_.Start();
   Wait(400);
   music_.Stop();
+  Wait(300);
+  music_.Resume();  // as a restored window does after the music stopped at the end of a game
+  Wait(300);
+  music_.Stop();
   const Samples output = audio_.Finish();
 
   const int start = FirstSoundAt(output, 200);
@@ -98,7 +103,31 @@ TEST_F(OMusicTest, PausedMusicIsSilentAndAListComesBackToWhereItWasAfterAnother)
   EXPECT_LT(PeakBetween(output, start + 1400, start + 1650), order0 / 10) << "paused music is silent";
   EXPECT_NEAR(PeakBetween(output, start + 1750, start + 1950), order1, order1 / 8) << "resumed in order 1";
   EXPECT_NEAR(PeakBetween(output, start + 3050, start + 3250), order2, order2 / 8) << "back in order 2";
+  EXPECT_LT(PeakBetween(output, start + 3350, start + 3550), order0 / 10) << "stopped music is silent";
+  EXPECT_NEAR(PeakBetween(output, start + 3650, start + 3850), order2, order2 / 8)
+      << "a stopped module resumes";
   EXPECT_GT(order2, order1);
+}
+
+// A device that keeps its own rate, not the one asked for, still hears a
+// module at its own length.
+TEST(MusicAtTheDevicesRate, A960MillisecondModuleLasts960MillisecondsAt48Kilohertz) {
+  constexpr int kDeviceRate = 48000;
+  DiskAudio audio(kDeviceRate);
+  OMusic music;
+  ASSERT_TRUE(music.Init());
+  OMusicList list;
+  list.modules = {LevelsModule(1, 16)};
+  music.currentList = &list;
+  music.Start();
+  Wait(1300);
+  const Samples output = audio.Finish();
+  const auto loud = [](int sample) { return std::abs(sample) > 200; };
+  const auto first = std::find_if(output.begin(), output.end(), loud);
+  const auto last = std::find_if(output.rbegin(), output.rend(), loud);
+  ASSERT_NE(first, output.end()) << "the module was not heard";
+  EXPECT_NEAR(static_cast<double>(output.rend() - last - (first - output.begin())), kDeviceRate * 0.96,
+              kDeviceRate * 0.005);
 }
 
 OMusicList ListOf(int count) {

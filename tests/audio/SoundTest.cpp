@@ -1,6 +1,7 @@
 // Effects as they come out of the mixer: played when asked, silent when
 // switched off, at the loudness the volume gives, and never cut off by a
-// request that does not ask for a restart; damaged files refused; the game's
+// request that does not ask for a restart; damaged files played as far as they
+// go or refused, and no word from the sound libraries without a device; the game's
 // sound numbers and the groups that play their sounds in turn.
 #include <gtest/gtest.h>
 
@@ -91,27 +92,72 @@ TEST_F(OSoundTest, ARequestWithoutRestartDoesNotCutASoundOff) {
   }
 }
 
+void Put32(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  }
+}
+
 // The fuzzer found a file that leaked and one that asked for gigabytes; a
-// folder opens like a file and claims an enormous size.
-TEST_F(OSoundTest, DamagedSoundFilesAndFoldersAreRefused) {
-  const std::vector<std::uint8_t> wav = ToneFile(10, 1000);
-  EXPECT_NE(platform::MakeSoundChunk(wav), nullptr) << "a whole file";
-  std::vector<std::uint8_t> boasting = wav;
-  boasting[40] = 0x80;
-  boasting[43] = 0xAC;
-  EXPECT_EQ(platform::MakeSoundChunk(boasting), nullptr) << "a data chunk claiming gigabytes";
-  // Bytes that are no sound file at all leave nothing behind (the sanitizer build checks).
-  EXPECT_EQ(platform::MakeSoundChunk({0x01, 0x46, 0x02, 0xA7, 0x02, 0x08, 0x03, 0x69, 0x03}), nullptr);
+// folder opens like a file and claims an enormous size. A file cut short in
+// its sound data plays what it holds, padded to its claimed length when that
+// is no longer than the file.
+TEST_F(OSoundTest, DamagedSoundFilesPlayWhatTheyHoldOrAreRefused) {
+  const std::vector<std::uint8_t> wav = ToneFile(10, 1000);  // 441 frames, 2 bytes each from byte 44
+  // A copy with a length (at 16 or 40) or the rate (at 24) changed.
+  const auto with = [](std::vector<std::uint8_t> file, std::size_t at, std::uint32_t value) {
+    Put32(file, at, value);
+    return file;
+  };
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> file;
+    int frames;  // -1: refused
+  } cases[] = {
+      {"a whole file", wav, 441},
+      {"cut to the length its data claims: padded to it", {wav.begin(), wav.begin() + 882}, 441},
+      {"cut in half: what it holds", {wav.begin(), wav.begin() + 444}, 200},
+      {"a data chunk claiming gigabytes: what it holds", with(wav, 40, 0xAC000080), 441},
+      {"a format chunk claiming gigabytes", with(wav, 16, 0xAC000080), -1},
+      {"a rate below 1000 Hz", with(wav, 24, 999), -1},
+      {"12 minutes at 1000 Hz: too long for the mixer", with(ToneFile(17000, 1000), 24, 1000), -1},
+      // Leaves nothing behind (the sanitizer build checks).
+      {"no sound file at all", {0x01, 0x46, 0x02, 0xA7, 0x02, 0x08, 0x03, 0x69, 0x03}, -1},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.name);
+    const platform::SoundChunkPtr chunk = platform::MakeSoundChunk(row.file);
+    EXPECT_EQ(chunk ? platform::SoundChunkFrames(*chunk) : -1, row.frames);
+  }
   OSound sound;
-  LoadSound(sound, 1, ToneFile(10, 1000));
+  ASSERT_TRUE(sound.Init(OSound::kChannels));
+  sound.SetVolume(65535);
+  // 882 frames of 8-bit silence, 128 each, cut 44 frames short.
+  std::vector<std::uint8_t> eightBit = ToneFile(10, 0);
+  Put32(eightBit, 28, kRate);
+  eightBit[32] = 1;
+  eightBit[34] = 8;
+  std::fill(eightBit.begin() + 44, eightBit.end(), 128);
+  eightBit.resize(882);
+  LoadSound(sound, 1, eightBit);
+  sound.Play(1, true);
   EXPECT_FALSE(sound.Load(2, std::filesystem::temp_directory_path().string()));
   EXPECT_FALSE(sound.IsLoaded(2));
+  Wait(150);
+  EXPECT_EQ(PeakBetween(audio_.Finish(), 0, 1000), 0) << "8-bit silence is padded with 8-bit silence";
   sound.Release();
   EXPECT_FALSE(sound.IsLoaded(1)) << "released sounds are forgotten";
 }
 
-TEST(WithoutADevice, EffectsAndMusicStaySilent) {
+TEST(WithoutADevice, EffectsAndMusicStaySilentAndTheSoundLibrariesSayNothing) {
   platform::CloseAudio();
+  // Without a sound card alsa-lib has a score of lines to say about it.
+  setenv("SDL_AUDIODRIVER", "alsa", 1);
+  testing::internal::CaptureStderr();
+  if (platform::OpenAudio()) {
+    platform::CloseAudio();
+  }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   OSound sound;
   EXPECT_FALSE(sound.Init(OSound::kChannels));

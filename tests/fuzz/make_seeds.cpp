@@ -103,7 +103,13 @@ int main(int argc, char** argv) {
   Write(folder / "fuzz_jpeg/odd.jpg", JpegFile(odd, 3));
   Write(folder / "fuzz_jpeg/grey.jpg", JpegFile(odd, 5, JpegColours::kGrey));
   Write(folder / "fuzz_jpeg/cmyk.jpg", JpegFile(quarters, 8, JpegColours::kCmyk));
-  Write(folder / "fuzz_wav/ramp.wav", WavFile(64));
+  const std::vector<std::uint8_t> ramp = WavFile(64);
+  Write(folder / "fuzz_wav/ramp.wav", ramp);
+  // Cut short inside its sound data, as an interrupted copy leaves a file.
+  Write(folder / "fuzz_wav/cut.wav", {ramp.begin(), ramp.end() - 28});
+  std::vector<std::uint8_t> boasting = ramp;
+  boasting[43] = 0xAC;  // a data chunk claiming gigabytes
+  Write(folder / "fuzz_wav/boasting.wav", boasting);
   WriteScores(folder / "fuzz_score/full.dat", 10);
   WriteScores(folder / "fuzz_score/three.dat", 3);
   // The game's own three modules, as the asset generator writes them.
