@@ -1,6 +1,7 @@
 // The program's entry: the game is made, started and run, and the two
 // failures that make it unusable end it with a message and their code.
 #include <cstdlib>
+#include <exception>
 #include <memory>
 
 #include "app/DEraviriv.h"
@@ -14,16 +15,31 @@ namespace {
 constexpr const char* kNoHardwareGL = "We are handle exception! No hardware OpenGL device!";
 constexpr const char* kFilesBroken = "We are handle exception! Game files are missing or corrupted!";
 
-// Ends the game at once: its destructors would only touch what failed.
+// Ends the game at once: its destructors would only touch what failed. The
+// report is still closed, so that it ends with its error total like any other.
 [[noreturn]] void Fail(DEraviriv& game, const char* text, std::uint32_t code) {
   game.RestoreDesktop();
   platform::ShowMessageBox("Error", text, platform::MessageBoxIcon::Error);
+  OLog::Instance().Close();
   std::_Exit(static_cast<int>(code));
+}
+
+std::terminate_handler standardTerminate = nullptr;
+
+// A failure nobody catches ends the program without its destructors as well;
+// the standard handler still says what it was.
+[[noreturn]] void CloseLogAndTerminate() {
+  OLog::Instance().Close();
+  if (standardTerminate != nullptr) {
+    standardTerminate();
+  }
+  std::abort();
 }
 
 }  // namespace
 
 int main() {
+  standardTerminate = std::set_terminate(CloseLogAndTerminate);
   auto game = std::make_unique<DEraviriv>(OConfig::Instance(), OLog::Instance());
   try {
     game->Create("3D", "Tornet 3D", 800, 600, 1);

@@ -28,7 +28,13 @@ OLog::OLog(std::string path) : fileName_(std::move(path)) {
   std::fclose(file);
 }
 
-OLog::~OLog() {
+OLog::~OLog() { Close(); }
+
+void OLog::Close() {
+  if (closed_) {
+    return;
+  }
+  closed_ = true;
   std::FILE* file = std::fopen(fileName_.c_str(), "a");
   if (file == nullptr) {
     return;

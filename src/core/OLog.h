@@ -10,7 +10,7 @@ class OLog {
  public:
   // Rewrites the file at `path` with the report's head and the time it was opened.
   explicit OLog(std::string path);
-  // Appends the error total and the time the log was closed.
+  // Closes the log unless an early exit already did.
   ~OLog();
 
   OLog(const OLog&) = delete;
@@ -26,12 +26,17 @@ class OLog {
 
   int ErrorCount() const { return errorCount_; }
 
+  // Appends the error total and the time the log was closed, once. An exit
+  // that skips the destructors calls it first, so every report ends alike.
+  void Close();
+
   static constexpr std::size_t kMessageBufferSize = 1024;
 
  private:
   void Append(const char* prefix, const char* format, va_list arguments);
 
   int errorCount_ = 0;
+  bool closed_ = false;
   std::string fileName_;
   std::array<char, kMessageBufferSize> message_{};
 };

@@ -1,7 +1,6 @@
 #include "gfx/OFont.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 #include "gfx/OBaseImage.h"
@@ -50,12 +49,26 @@ float CellWidth(const OBaseImage& image, int left, int top) {
   return kBlankCellWidth;
 }
 
-// Control characters have no cell: calling their lists would run display
-// lists that belong to something else.
+// The code whose cell draws a character, 0 for none. Control characters have
+// no cell: calling their lists would run display lists that belong to
+// something else. Codes past the last cell (a name from a file typed
+// elsewhere) would wrap round to the top rows and show another letter, so
+// they show as the fallback instead.
+unsigned char GlyphCode(char character) {
+  const auto code = static_cast<unsigned char>(character);
+  if (code < OFont::kFirstCode) {
+    return 0;
+  }
+  return code > OFont::kLastCode ? OFont::kFallbackCode : code;
+}
+
 std::string Drawable(std::string_view text) {
   std::string codes;
-  std::copy_if(text.begin(), text.end(), std::back_inserter(codes),
-               [](char c) { return static_cast<unsigned char>(c) >= OFont::kFirstCode; });
+  for (const char character : text) {
+    if (const unsigned char code = GlyphCode(character)) {
+      codes.push_back(static_cast<char>(code));
+    }
+  }
   return codes;
 }
 
@@ -119,8 +132,8 @@ void OFont::CompileLists() {
 }
 
 int OFont::AdvanceOf(char character) const {
-  const int code = static_cast<unsigned char>(character);
-  return code < kFirstCode ? 0 : static_cast<int>(widths_[code - kFirstCode]);
+  const int code = GlyphCode(character);
+  return code == 0 ? 0 : static_cast<int>(widths_[code - kFirstCode]);
 }
 
 std::uint16_t OFont::TextWidth(std::string_view text) const {

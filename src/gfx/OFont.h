@@ -22,6 +22,9 @@ class OFont {
   static constexpr int kListCount = 256;
   // The first character with a cell; lower codes are control characters.
   static constexpr int kFirstCode = 32;
+  // The last character with a cell; later ones are measured and drawn as the fallback.
+  static constexpr int kLastCode = 159;
+  static constexpr unsigned char kFallbackCode = '?';
 
   explicit OFont(std::string textureName);
   ~OFont();

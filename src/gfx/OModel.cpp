@@ -61,24 +61,31 @@ bool OModel::Load(const std::string& name) {
 
 std::size_t OModel::ObjectCount() const { return data_->objects.size(); }
 
-void OModel::ShowEveryObject() {
-  visible_.assign(ObjectCount() + 1, 0);
-  std::fill(visible_.begin(), visible_.end() - 1, 1);
+void OModel::ShowEveryObject() { visible_.assign(ObjectCount(), 1); }
+
+std::vector<std::uint8_t>& OModel::Flags() {
+  visible_.resize(ObjectCount(), 1);
+  return visible_;
 }
 
 void OModel::SetVisible(std::size_t index, bool exclusive) {
   if (exclusive) {
     HideAll();
   }
-  if (visible_.empty()) {
-    visible_.assign(1, 0);
+  std::vector<std::uint8_t>& flags = Flags();
+  if (!flags.empty()) {
+    flags[index < flags.size() ? index : 0] = 1;
   }
-  visible_[index < ObjectCount() ? index : 0] = 1;
 }
 
-void OModel::HideAll() { std::fill(visible_.begin(), visible_.end(), 0); }
+void OModel::HideAll() {
+  std::vector<std::uint8_t>& flags = Flags();
+  std::fill(flags.begin(), flags.end(), 0);
+}
 
-bool OModel::IsVisible(std::size_t index) const { return index < visible_.size() && visible_[index] != 0; }
+bool OModel::IsVisible(std::size_t index) const {
+  return index < ObjectCount() && (index >= visible_.size() || visible_[index] != 0);
+}
 
 void OModel::SetScale(float x, float y, float z) {
   scale_ = {x, y, z};
@@ -152,10 +159,8 @@ void OModel::Draw() {
 }
 
 void OModel::DrawVisibleObjects() {
-  // A detail reload may have changed the object count since the flags were made.
-  const std::size_t count = std::min(ObjectCount(), visible_.size());
-  for (std::size_t index = 0; index < count; ++index) {
-    if (visible_[index] != 0) {
+  for (std::size_t index = 0; index < ObjectCount(); ++index) {
+    if (IsVisible(index)) {
       data_->objects[index]->Draw();
     }
   }

@@ -51,6 +51,9 @@ class OModel : public O3D {
 
  private:
   void ShowEveryObject();
+  // The flags, one per object of the data as it is now: a detail reload may
+  // have changed the count since they were made.
+  std::vector<std::uint8_t>& Flags();
   void ReleaseData();
   void DrawVisibleObjects();
 
@@ -60,7 +63,7 @@ class OModel : public O3D {
   std::string name_;
   std::array<float, 3> scale_{1.0f, 1.0f, 1.0f};
   OModelData* data_;
-  // One flag per object, plus a spare so that object 0 can be named on a model without objects.
+  // One flag per object; an object that a detail reload added has none yet and shows.
   std::vector<std::uint8_t> visible_;
   float alpha_ = 0.0f;
 };

@@ -7,9 +7,11 @@
 
 namespace platform {
 
-// Writes `bytes` to a temporary file beside `path`, flushes it to the disk and
-// renames it over `path`. Creates the folder of `path` when it is missing.
-// On any failure the old file is left as it was and false is returned.
+// Writes `bytes` to a new temporary file of a fresh name beside `path`,
+// flushes it to the disk and renames it over `path`, with the permissions
+// 0644 less the umask. Creates the folder of `path` when it is missing. Never
+// writes through a link. On any failure the old file is left as it was, no
+// temporary stays behind, and false is returned.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace platform

@@ -30,7 +30,8 @@ ScoreRow::ScoreRow(const OFont* font, std::size_t index)
 void ScoreRow::Show(const ScoreRecord& record) {
   name_.SetText(record.ShownName());
   skill_.SetText(record.SkillName());
-  // The table keeps no negative scores, so the number reads the same either way.
+  // Scores show unsigned, as the table has always shown them; a negative one
+  // that a file brought along shows as its ten-digit counterpart.
   score_.SetNumber(static_cast<std::uint32_t>(record.score));
   const std::uint16_t width = font_ != nullptr ? font_->TextWidth(score_.Text()) : 0;
   // A number cut short would show a different score, so a long one reaches

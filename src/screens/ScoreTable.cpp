@@ -41,8 +41,12 @@ class Fields {
   std::string_view rest_;
 };
 
-// A whole field as a number; nothing when any of it is not, or when it does not fit.
+// A whole field as a number, which may carry a sign of either kind; nothing
+// when any of it is not, or when it does not fit.
 std::optional<std::int32_t> Number(std::string_view field) {
+  if (field.size() > 1 && field.front() == '+' && field[1] != '-') {
+    field.remove_prefix(1);
+  }
   std::int32_t value = 0;
   const char* end = field.data() + field.size();
   const auto [stop, error] = std::from_chars(field.data(), end, value);
@@ -97,9 +101,7 @@ void ScoreTable::Read(std::string_view fileBytes) {
     if (KnownSkill(*skillRead)) {
       skill = *skillRead;
     }
-    if (*score >= 0) {
-      records_.push_back(std::make_unique<ScoreRecord>(ScoreRecord{skill, std::string(name), *score}));
-    }
+    records_.push_back(std::make_unique<ScoreRecord>(ScoreRecord{skill, std::string(name), *score}));
   }
   KeepBest();
 }

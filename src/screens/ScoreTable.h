@@ -35,9 +35,9 @@ class ScoreTable {
   void Clear();
 
   // The records a file's bytes hold, in place of the table's. Reading stops at
-  // the first field that is no name or no number; a record with a negative
-  // score is dropped, since we never write one; of more than ten records the
-  // best ten are kept.
+  // the first field that is no name or no number; every record before it is
+  // kept, a negative score too, so that the next save loses none of them. Of
+  // more than ten records the best ten are kept.
   void Read(std::string_view fileBytes);
   std::string FileBytes() const;
   // The file's scrambling, which is its own inverse.

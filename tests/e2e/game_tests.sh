@@ -110,6 +110,7 @@ test_missing_archive() {
   expect_exit 3
   grep -q "We are handle exception! Game files are missing or corrupted!" "$folder/stderr" ||
     fail "no message on standard error: $(cat "$folder/stderr")"
+  grep -q "^Log file closed: " "$folder/Report.html" || fail "the report was left open: $(cat "$folder/Report.html")"
 }
 
 # Pixels that differ between two screenshots in a region WxH+X+Y of the screen.

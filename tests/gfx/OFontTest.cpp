@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "TextureTest.h"
-#include "core/OException.h"
 #include "assetgen/RgbaImage.h"
+#include "core/OException.h"
 #include "gfx/OFont.h"
 
 namespace {
@@ -30,6 +30,7 @@ Bytes TestFont(int rightmostInkOfA = 20) {
   Ink(sheet, '!', 31, 0, 31, 0);
   Ink(sheet, 159, 4, 16, 4, 16);
   Ink(sheet, 'H', 4, 20, 11, 27);
+  Ink(sheet, '?', 4, 4, 13, 11);
   return sheet.ToTga(true);
 }
 
@@ -72,7 +73,7 @@ TEST_F(OFontTest, MeasuresEachCellUpToItsRightmostInkAndAddsWholeAdvances) {
   // The last cell's ink must not be read as that of the cell seven rows above.
   EXPECT_EQ(font_.TextWidth("\x9f"), 5);
   EXPECT_EQ(font_.TextWidth("/"), 12);
-  EXPECT_EQ(font_.TextWidth("\xc8"), 10) << "codes past the sheet keep the fixed advance";
+  EXPECT_EQ(font_.TextWidth("\xa0\xff"), 28) << "codes past the sheet measure as '?'";
   EXPECT_EQ(font_.TextWidth(""), 0);
   EXPECT_EQ(font_.TextWidth("AB!"), 54);
   EXPECT_EQ(font_.TextWidth("A\tB\n"), 22) << "control characters have no cell and no width";
@@ -111,10 +112,11 @@ TEST_F(OFontTest, DrawsACountedPartOfTheTextInRedWhenHighlighted) {
   font_.DrawCounted(9, "HH", true, true, 0.5f);
   EXPECT_TRUE(Is(15, 15, 'R') && Is(39, 15, 'R')) << "a count past the end draws the whole text";
   EXPECT_TRUE(Is(24, 6, 'B')) << "no shadow under highlighted text";
-  // Code 200 has no cell of its own: its list wraps round to the glyph of 'H'.
+  // Code 200 has no cell of its own and shows as '?', inked high in its cell,
+  // not as 'H', whose cell its list would wrap round to.
   StartPicture();
   font_.DrawCounted(1, "\xc8", false, false, 0.5f);
-  EXPECT_TRUE(Is(15, 15, 'Y'));
+  EXPECT_TRUE(Is(15, 46, 'Y') && Is(15, 15, 'B'));
 }
 
 using OFontWithoutTexture = GLTest;

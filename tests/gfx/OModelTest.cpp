@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "TextureTest.h"
-#include "core/OException.h"
 #include "asvm/AsvmWriter.h"
+#include "core/OException.h"
 #include "gfx/OModel.h"
 #include "gfx/OModelData.h"
 #include "gfx/OModelManager.h"
@@ -76,7 +76,8 @@ TEST_F(OModelTest, DrawsOpaqueAndLitOrBlendedAndUnlit) {
   model.Draw();
   EXPECT_EQ(Centre(), kWhite);
   EXPECT_EQ(context_.PixelAt(2, 2), kBlack);
-  EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND)) << "opaque, with the lighting left as it was";
+  EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND))
+      << "opaque, with the lighting left as it was";
 
   glClear(GL_COLOR_BUFFER_BIT);
   model.SetAlpha(0.5f);
@@ -162,6 +163,13 @@ TEST_F(OModelTest, ModelsOfOneFileShareGeometryAndADetailChangeReloadsThoseWithD
   EXPECT_EQ(menu.ObjectCount(), 2u);
   block.Draw();  // the flags were made for three objects; drawing must not read past one
   EXPECT_EQ(Centre(), kWhite);
+  OModel late;  // made while the file had one object, as a block copied from its prototype
+  late.Load("yellow.Asvm");
+  OModelManager::Instance().SetDetail(OModelManager::kHighDetail);
+  ASSERT_TRUE(OModelManager::Instance().ReloadDetailModels());
+  EXPECT_TRUE(late.IsVisible(2)) << "an object the reload added shows";
+  late.SetVisible(2, true);
+  EXPECT_TRUE(late.IsVisible(2) && !late.IsVisible(0));
 
   SCOPED_TRACE("display lists are made again in a new context");
   OModelManager::Instance().DeleteAllDisplayLists();

@@ -56,18 +56,29 @@ TEST(MouseKeyFlags, EachButtonAndModifierHasItsBit) {
             (std::vector<int>{0, 1, 2, 4, 8, 16}));
 }
 
-TEST(ReplaceFileContents, TheNewBytesArriveWholeOrTheOldFileStays) {
+// A link planted at the name the temporary once had is left alone.
+TEST(ReplaceFileContents, TheNewBytesArriveWholeOrTheOldFileStaysAndNoLinkIsWrittenThrough) {
   TempFolder folder;
   const std::string path = folder / "a/b/file.txt";
-  ASSERT_TRUE(platform::ReplaceFileContents(path, "first, and longer"));
-  ASSERT_TRUE(platform::ReplaceFileContents(path, "second"));
+  ASSERT_TRUE(platform::ReplaceFileContents(path, "first"));
+  WriteText(folder / "victim", "untouched");
+  fs::create_symlink(folder / "victim", path + ".tmp");
+  const mode_t savedMask = umask(027);
+  const bool saved = platform::ReplaceFileContents(path, "second");
+  bool savedOnAFullDisk = true;
+  {
+    const DiskFullAfter full(4);
+    savedOnAFullDisk = platform::ReplaceFileContents(path, "third, and longer");
+  }
+  umask(savedMask);
+  EXPECT_TRUE(saved && !savedOnAFullDisk);
   EXPECT_EQ(ReadText(path), "second");
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
-  // Every write to the temporary file fails as on a full disk.
-  fs::create_symlink("/dev/full", path + ".tmp");
-  EXPECT_FALSE(platform::ReplaceFileContents(path, "new"));
-  EXPECT_EQ(ReadText(path), "second");
-  EXPECT_FALSE(fs::exists(fs::symlink_status(path + ".tmp")));
+  EXPECT_EQ(ReadText(folder / "victim"), "untouched");
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640)) << "0644 less the umask";
+  fs::create_directories(folder / "a/b/folder/inside");
+  EXPECT_FALSE(platform::ReplaceFileContents(folder / "a/b/folder", "new"))
+      << "a folder in place of the file";
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder / "a/b"), {}), 3) << "no temporary left behind";
   EXPECT_FALSE(platform::ReplaceFileContents(path + "/file.txt", "new")) << "a file in place of a folder";
 }
 

@@ -17,6 +17,7 @@
 #include "screens/GameTypeWindow.h"
 #include "screens/OMenuWindow.h"
 #include "screens/RemoverWindow.h"
+#include "screens/ScoreRow.h"
 #include "screens/ScoreTable.h"
 #include "screens/ScoreWindow.h"
 #include "screens/Top10WarningWindow.h"
@@ -102,10 +103,10 @@ TEST_F(ScoreTableTest, ABrokenFileGivesTheRecordsBeforeTheBreakAndALongOneTheBes
       {"a 0 10 b x 5 c 0 1", {"a"}},
       {"a 0 10 b 0 5x c 0 1", {"a"}},
       {"a 0 99999999999 b 0 5", {}},
-      {"a 0 2147483647 b 0 -5 c 0 3", {"a", "c"}},
+      {"a 0 2147483647 b 0 -5 c 0 3", {"a", "b", "c"}},
       {"a\t0\n10\r\fb 0 5", {"a", "b"}},
       {std::string("n\0l 0 7 ", 8), {std::string("n\0l", 3)}},
-      {"a 0 +5", {}},
+      {"a 0 +5 b 0 +-5 c 0 1", {"a"}},
       {eleven, {"r0", "r3", "r6", "r9", "r10", "r8", "r7", "r5", "r4", "r2"}},
   };
   for (const auto& [text, names] : cases) {
@@ -113,6 +114,12 @@ TEST_F(ScoreTableTest, ABrokenFileGivesTheRecordsBeforeTheBreakAndALongOneTheBes
     EXPECT_EQ(NamesIn(Reading(text)), names);
   }
   EXPECT_EQ(Reading("a 0 2147483647").At(0).score, 2147483647);
+  // Whatever was read is written back, so a save loses no record.
+  EXPECT_EQ(ScoreTable::Scramble(Reading("a 0 +5 b 1 -5 Jos\xe9 0 -2147483648").FileBytes()),
+            "a 0 5 b 1 -5 Jos\xe9 0 -2147483648 ");
+  ScoreRow row(nullptr, 0);
+  row.Show(Entry("b", -5));
+  EXPECT_EQ(row.ScoreText(), "4294967291") << "shown unsigned, as every score";
   // An unknown skill keeps the one before; the first has Easy to keep.
   const ScoreTable skills = Reading("a 7 10 b 1 9 c 2 8 d 0 7 e -1 6 ");
   std::vector<std::int32_t> read;
@@ -130,10 +137,11 @@ TEST_F(ScoreTableTest, AMissingFileChangesNothingAndAFailedWriteKeepsTheOldFile)
   EXPECT_FALSE(std::filesystem::exists(path_));
   table.Insert(Entry("old", 5));
   const std::string before = ReadText(path_);
-  // The file is replaced by way of a temporary beside it; a folder in its place makes the write fail.
-  std::filesystem::create_directories(path_ + ".tmp/blocked");
-  EXPECT_FALSE(table.Save());
-  table.Insert(Entry("new", 9));
+  {
+    const DiskFullAfter full(4);
+    EXPECT_FALSE(table.Save());
+    table.Insert(Entry("new", 9));
+  }
   EXPECT_EQ(ReadText(path_), before);
   EXPECT_EQ(table.Size(), 3u) << "the table keeps the change";
 }

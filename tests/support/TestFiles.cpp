@@ -20,6 +20,17 @@ TempFolder::~TempFolder() {
   fs::remove_all(path_, ignored);
 }
 
+DiskFullAfter::DiskFullAfter(rlim_t bytes) : savedHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+  getrlimit(RLIMIT_FSIZE, &saved_);
+  const rlimit limit{bytes, saved_.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+DiskFullAfter::~DiskFullAfter() {
+  setrlimit(RLIMIT_FSIZE, &saved_);
+  std::signal(SIGXFSZ, savedHandler_);
+}
+
 std::string ReadText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

@@ -1,6 +1,10 @@
-// Files and folders for tests: a fresh folder per test, and whole-file reads and writes.
+// Files and folders for tests: a fresh folder per test, whole-file reads and
+// writes, and a disk that fills up.
 #pragma once
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -20,6 +24,20 @@ class TempFolder {
 
  private:
   std::filesystem::path path_;
+};
+
+// While it lives, every write that would make a file longer than `bytes`
+// fails, as on a full disk.
+class DiskFullAfter {
+ public:
+  explicit DiskFullAfter(rlim_t bytes);
+  ~DiskFullAfter();
+  DiskFullAfter(const DiskFullAfter&) = delete;
+  DiskFullAfter& operator=(const DiskFullAfter&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*savedHandler_)(int) = nullptr;
 };
 
 std::string ReadText(const std::string& path);

@@ -67,17 +67,26 @@ TEST_F(ZtrpackTest, PackListAndExtractGiveTheTreeBack) {
   }
 }
 
-// Names that would reach outside the folder are refused; the rest still come out.
+// Names that would reach outside the folder, and links planted in it, are
+// refused; the rest still come out.
 TEST_F(ZtrpackTest, WhatItCannotReadOrMustNotWriteIsRefusedClearly) {
   ZtrWriter writer;
-  writer.Add("../escaped.txt", {'x'});
-  writer.Add("/tmp/absolute.txt", {'x'});
-  writer.Add("Data/fine.txt", {'x'});
+  for (const char* name :
+       {"../escaped.txt", "/tmp/absolute.txt", "Data/fine.txt", "Data/linked.txt", "Linked/a.txt"}) {
+    writer.Add(name, {'x'});
+  }
   WriteBytes(archive, writer.Build());
+  WriteText(folder / "victim/a.txt", "untouched");
+  fs::create_directories(folder / "out/Data");
+  fs::create_symlink(folder / "victim/a.txt", folder / "out/Data/linked.txt");
+  fs::create_directory_symlink(folder / "victim", folder / "out/Linked");
   WriteText(folder / "corrupt.Ztr", std::string(40, '\x7F'));
   const std::tuple<std::string, int, std::string> cases[] = {
       {"extract " + archive + " " + (folder / "out"), 1, "unsafe name \"../escaped.txt\""},
       {"extract " + archive + " " + (folder / "out"), 1, "unsafe name \"/tmp/absolute.txt\""},
+      {"extract " + archive + " " + (folder / "out"), 1,
+       "won't write through the link " + (folder / "out/Linked")},
+      {"extract " + archive + " " + (folder / "out"), 1, "link " + (folder / "out/Data/linked.txt")},
       {"pack " + archive + " " + (folder / "no-such-tree"), 1, "is not a folder"},
       {"list " + (folder / "no-such.Ztr"), 1, "is not a file"},
       {"list " + (folder / "corrupt.Ztr"), 1, "more than the file can hold"},
@@ -92,6 +101,8 @@ TEST_F(ZtrpackTest, WhatItCannotReadOrMustNotWriteIsRefusedClearly) {
   }
   EXPECT_FALSE(fs::exists(folder / "escaped.txt"));
   EXPECT_TRUE(fs::exists(folder / "out/Data/fine.txt"));
+  EXPECT_EQ(ReadText(folder / "victim/a.txt"), "untouched");
+  EXPECT_TRUE(fs::is_symlink(folder / "out/Data/linked.txt"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,29 @@ bool IsSafeRelativePath(const std::string& name) {
   return std::none_of(path.begin(), path.end(), [](const fs::path& part) { return part == ".."; });
 }
 
+// The first link on the way from `folder` down to its member `name`: writing
+// there would land wherever the link points, so extraction stops short of it.
+std::optional<fs::path> LinkOnTheWay(const fs::path& folder, const std::string& name) {
+  fs::path place = folder;
+  for (const fs::path& part : fs::path(name)) {
+    place /= part;
+    if (fs::is_symlink(fs::symlink_status(place))) {
+      return place;
+    }
+  }
+  return std::nullopt;
+}
+
+// Replaced whole, so even a link planted after the check is replaced, never followed.
+bool WriteMember(const fs::path& target, const std::vector<std::uint8_t>& data) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
+  if (!platform::ReplaceFileContents(target.string(), bytes)) {
+    std::fprintf(stderr, "ztrpack: can't write %s\n", target.c_str());
+    return false;
+  }
+  return true;
+}
+
 int Extract(const std::string& archivePath, const fs::path& folder) {
   int errors = 0;
   OResourceArchive archive = OpenArchive(archivePath, errors);
@@ -111,17 +135,17 @@ int Extract(const std::string& archivePath, const fs::path& folder) {
       ++errors;
       continue;
     }
+    if (const std::optional<fs::path> link = LinkOnTheWay(folder, entry.storedName)) {
+      std::fprintf(stderr, "ztrpack: won't write through the link %s\n", link->c_str());
+      ++errors;
+      continue;
+    }
     const std::optional<std::vector<std::uint8_t>> data = archive.Read(entry.storedName);
     if (!data) {
       ++errors;
       continue;
     }
-    const fs::path target = folder / entry.storedName;
-    fs::create_directories(target.parent_path());
-    std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data->data()), static_cast<std::streamsize>(data->size()));
-    if (!out) {
-      std::fprintf(stderr, "ztrpack: can't write %s\n", target.c_str());
+    if (!WriteMember(folder / entry.storedName, *data)) {
       ++errors;
     }
   }
