@@ -1,8 +1,9 @@
 // What the player waits for: the start-up from nothing to the first frame of
 // the main menu, and one frame of every screen and of both game modes, at the
 // game's two window sizes and, for the games, in low and high block detail,
-// against the floor of only clearing and swapping, in the same run. Needs a
-// display; run it as
+// against the floor of only clearing and swapping, in the same run; and what
+// full screen adds to a frame, the picture scaled up to the whole display.
+// Needs a display; run it as
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_app
 // It plays in a scratch game folder that links the built game's data.
 #include <GL/gl.h>
@@ -27,11 +28,14 @@
 
 namespace {
 
-// The settings file's first line picks the window size: 1 is 800 x 600, 2 is
-// 1024 x 768. Windowed, 32 bits, low detail, everything else as a first
-// start has it.
+// The settings file's first line picks the window size: 0 is 640 x 480, 1 is
+// 800 x 600, 2 is 1024 x 768. Windowed unless asked, 32 bits, low detail,
+// everything else as a first start has it.
+constexpr std::int64_t k640x480 = 0;
 constexpr std::int64_t k800x600 = 1;
 constexpr std::int64_t k1024x768 = 2;
+constexpr std::int64_t kWindowed = 0;
+constexpr std::int64_t kFullScreen = 1;
 
 // Trilinear filtering (10), as on a first start, unless
 // TORNET_BENCH_TEXTURE_QUALITY names another (0 to 10).
@@ -40,7 +44,7 @@ std::string TextureQuality() {
   return quality != nullptr ? quality : "10";
 }
 
-void EnterScratchGameFolder(std::int64_t mode) {
+void EnterScratchGameFolder(std::int64_t mode, std::int64_t fullScreen) {
   namespace fs = std::filesystem;
   static const fs::path folder = [] {
     const fs::path scratch = fs::temp_directory_path() / "tornet-bench-game";
@@ -52,12 +56,13 @@ void EnterScratchGameFolder(std::int64_t mode) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     return scratch;
   }();
-  std::ofstream(folder / "Data/Config.Cfg") << mode << "\n32\n0\n"
+  std::ofstream(folder / "Data/Config.Cfg") << mode << "\n32\n"
+                                            << fullScreen << "\n"
                                             << TextureQuality() << "\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n";
 }
 
-std::unique_ptr<DEraviriv> StartGame(std::int64_t mode) {
-  EnterScratchGameFolder(mode);
+std::unique_ptr<DEraviriv> StartGame(std::int64_t mode, std::int64_t fullScreen = kWindowed) {
+  EnterScratchGameFolder(mode, fullScreen);
   auto game = std::make_unique<DEraviriv>(OConfig::Instance(), OLog::Instance());
   game->Create("3D", "Tornet 3D", 800, 600, 1);
   game->Init();
@@ -131,6 +136,25 @@ TORNET_SCREEN_BENCHMARK(OConfigWindow);
 TORNET_SCREEN_BENCHMARK(OHelpWindow);
 TORNET_SCREEN_BENCHMARK(ScoreWindow);
 
+// The main menu in a window and full screen at the same resolution, side by
+// side: full screen draws the same picture into an offscreen buffer, then
+// scales it to the largest 4:3 area of the display and swaps the whole
+// display, which is all it adds.
+void BM_MenuFrameWindowedAndFullScreen(benchmark::State& state) {
+  std::unique_ptr<DEraviriv> game = StartGame(state.range(0), state.range(1));
+  for (int frame = 0; frame < 50; ++frame) {
+    game->Frame(16);
+  }
+  MeasureFrames(state, *game);
+  StopGame(game);
+}
+BENCHMARK(BM_MenuFrameWindowedAndFullScreen)
+    ->ArgNames({"mode", "fullScreen"})
+    ->ArgsProduct({{k640x480, k1024x768}, {kWindowed, kFullScreen}})
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
 // A game after its intro, with the blocks in low (1) or high (2) detail. A
 // Remover board at rest; a Breakdown board with its supply ring filling.
 template <std::uint32_t kMode>
@@ -160,9 +184,10 @@ void AtBothSizesAndDetails(benchmark::internal::Benchmark* benchmark) {
 TORNET_GAME_BENCHMARK(Remover);
 TORNET_GAME_BENCHMARK(Breakdown);
 
-// Only what every frame must do: clear the window and swap.
+// Only what every frame must do: clear the window and swap; in full screen
+// also scale the picture to the display, which is then what full screen adds.
 void BM_ClearAndSwapFloor(benchmark::State& state) {
-  std::unique_ptr<DEraviriv> game = StartGame(state.range(0));
+  std::unique_ptr<DEraviriv> game = StartGame(state.range(0), state.range(1));
   for (auto _ : state) {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -173,7 +198,8 @@ void BM_ClearAndSwapFloor(benchmark::State& state) {
   StopGame(game);
 }
 BENCHMARK(BM_ClearAndSwapFloor)
-    ->Apply(AtBothSizes)
+    ->ArgNames({"mode", "fullScreen"})
+    ->ArgsProduct({{k640x480, k800x600, k1024x768}, {kWindowed, kFullScreen}})
     ->Repetitions(3)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);

@@ -10,9 +10,9 @@ class DEraviriv : public OApplication {
 
   bool Init() override;
 
-  // Puts the desktop's display mode back before the game ends without its
-  // destructors; a full-screen game would otherwise leave the desktop in its mode.
-  void RestoreDesktop() { RestoreDesktopMode(); }
+  // Leaves full screen before the game ends without its destructors, so that
+  // the message saying why is not hidden behind a full-screen window.
+  void RestoreDesktop() { LeaveFullScreen(); }
 
  private:
   // Draws the loading line somewhere between `from` and `to` percent.

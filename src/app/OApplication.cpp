@@ -239,6 +239,18 @@ bool OApplication::ChangeResolution(std::uint8_t mode) {
   return true;
 }
 
+void OApplication::ChooseFullScreen(bool on) {
+  SetFullScreen(on ? 1 : 0);
+  ChangeResolution(ModeIndex());
+  // A display that refuses full screen leaves the window, and that is what is kept.
+  Config().fullScreen = FullScreen() != 0;
+  Config().Save();
+  // Shown again, the screen shows or hides its window buttons.
+  if (const ORenderWindow* screen = screens_.ActiveWindow()) {
+    screens_.SetActiveWindow(screen->Identifier());
+  }
+}
+
 void OApplication::LoadIcon() {
   const std::optional<std::vector<std::uint8_t>> file =
       OResourceArchive::Instance().Read("Data/Textures/Icon.Tga");

@@ -64,6 +64,8 @@ class OApplication : public OGLWindow, public OScreenHost {
   // The window and context again in display mode `mode`, everything that
   // lived in the old context rebuilt. Throws OSoftwareGL like the first window.
   bool ChangeResolution(std::uint8_t mode) override;
+  void ChooseFullScreen(bool on) override;
+  void ToggleFullScreen() override { ChooseFullScreen(FullScreen() == 0); }
 
   OSound& Sound() { return sound_; }
   OMusic& Music() { return music_; }

@@ -1,9 +1,12 @@
-// The window and its OpenGL context over the platform layer: display modes,
-// full screen, the window procedure.
+// The window and its OpenGL context over the platform layer: the picture's
+// sizes, full screen, the window procedure.
 #include "app/OGLWindow.h"
 
+#include <optional>
 #include <utility>
 
+#include "app/PictureFit.h"
+#include "app/ScaledPicture.h"
 #include "core/OConfig.h"
 #include "core/OException.h"
 #include "core/OLog.h"
@@ -21,12 +24,10 @@ void ShowShutdownError(const char* text) {
   platform::ShowMessageBox("SHUTDOWN ERROR", text, platform::MessageBoxIcon::Information);
 }
 
-bool IsGameColourDepth(int bitsPerPixel) { return bitsPerPixel == 16 || bitsPerPixel == 32; }
-
 // Half the room the desktop leaves round the window, truncated toward zero;
 // negative when the window is the larger.
-std::int16_t CentredStart(int desktop, std::uint32_t window) {
-  return static_cast<std::int16_t>((desktop - static_cast<int>(window)) / 2);
+std::int16_t CentredStart(int desktop, int window) {
+  return static_cast<std::int16_t>((desktop - window) / 2);
 }
 
 std::uint32_t MouseEventType(platform::WindowEventKind kind) {
@@ -70,7 +71,7 @@ OGLWindow::OGLWindow(OConfig& config, OLog& log) : config_(config), log_(log) {}
 OGLWindow::OGLWindow() : OGLWindow(OConfig::Instance(), OLog::Instance()) {}
 
 OGLWindow::~OGLWindow() {
-  RestoreDesktopMode();
+  LeaveFullScreen();
   ReleaseContexts();
   DestroyWindow();
   if (videoStarted_) {
@@ -93,7 +94,6 @@ bool OGLWindow::Create(const std::string& /*className*/, const std::string& titl
     ShowError("Can't register window class");
     return false;
   }
-  EnumerateDisplayModes();
   config_.Load();
   config_.ResetIfDisplayModeInvalid();
   modeIndex_ = static_cast<std::uint8_t>(config_.displayMode & 0xFF);
@@ -110,9 +110,13 @@ bool OGLWindow::Create(const std::string& /*className*/, const std::string& titl
 }
 
 void OGLWindow::Flip() {
-  if (window_ != nullptr) {
-    platform::SwapBuffers(*window_);
+  if (window_ == nullptr) {
+    return;
   }
+  if (picture_ != nullptr) {
+    picture_->Present(shownWidth_, shownHeight_);
+  }
+  platform::SwapBuffers(*window_);
 }
 
 void OGLWindow::Frame(std::uint32_t) {}
@@ -129,6 +133,8 @@ void OGLWindow::Shutdown() {}
 
 bool OGLWindow::OnInput(const OEvent&) { return false; }
 
+void OGLWindow::ToggleFullScreen() {}
+
 void OGLWindow::HandleWindowEvent(const platform::WindowEvent& message) {
   switch (message.kind) {
     case platform::WindowEventKind::MouseMove:
@@ -144,6 +150,9 @@ void OGLWindow::HandleWindowEvent(const platform::WindowEvent& message) {
     case platform::WindowEventKind::Close:
       platform::PostQuit();
       break;
+    case platform::WindowEventKind::ToggleFullScreen:
+      ToggleFullScreen();
+      break;
     case platform::WindowEventKind::None:
     case platform::WindowEventKind::Quit:
       break;
@@ -156,6 +165,18 @@ void OGLWindow::HandleWindowEvent(const platform::WindowEvent& message) {
 void OGLWindow::TranslateMouse(const platform::WindowEvent& message) {
   const std::uint32_t type = MouseEventType(message.kind);
   const std::uint32_t button = type == OEvent::kMouseMove ? OEvent::kLeft : EventButton(message.button);
+  PictureFit::Point at{message.x, message.y};
+  if (picture_ != nullptr) {
+    // The pointer is where the player sees it on the scaled picture. A press
+    // on a bar presses nothing; anything else there stays at the picture's edge,
+    // so that a drag that strays off the picture still ends.
+    const PictureFit fit(clientWidth_, clientHeight_, shownWidth_, shownHeight_);
+    const std::optional<PictureFit::Point> onPicture = fit.ToPicture(at);
+    if (!onPicture && type == OEvent::kButtonDown) {
+      return;
+    }
+    at = onPicture.value_or(fit.ToPictureEdge(at));
+  }
   // A press keeps the pointer reporting to the window until the release, so
   // a drag that ends outside the window still ends.
   if (type == OEvent::kButtonDown) {
@@ -164,8 +185,8 @@ void OGLWindow::TranslateMouse(const platform::WindowEvent& message) {
     platform::CaptureMouse(false);
   }
   // Outside the window the position wraps as the 16-bit words of Windows mouse messages do.
-  OnInput(OEvent::Mouse(type, button, message.flags, static_cast<std::uint16_t>(message.x),
-                        static_cast<std::uint16_t>(message.y)));
+  OnInput(OEvent::Mouse(type, button, message.flags, static_cast<std::uint16_t>(at.x),
+                        static_cast<std::uint16_t>(at.y)));
 }
 
 void OGLWindow::TranslateKeyboard(const platform::WindowEvent& message) {
@@ -186,6 +207,14 @@ void OGLWindow::ChangeWindowState(const platform::WindowEvent& message) {
       break;
     default:
       break;
+  }
+  // In full screen the window's size is the display's; the picture keeps its own.
+  if (picture_ != nullptr) {
+    if (message.width > 0 && message.height > 0) {
+      shownWidth_ = message.width;
+      shownHeight_ = message.height;
+    }
+    return;
   }
   SetClientSize(static_cast<std::uint16_t>(message.width), static_cast<std::uint16_t>(message.height));
 }
@@ -229,6 +258,9 @@ void OGLWindow::SetIcon(int width, int height, const std::vector<std::uint8_t>& 
 }
 
 void OGLWindow::RecreateWindow(std::uint8_t mode) {
+  if (window_ != nullptr) {
+    display_ = platform::DisplayOfWindow(*window_);
+  }
   ReleaseContexts();
   DestroyWindow();
   modeIndex_ = mode;
@@ -238,65 +270,49 @@ void OGLWindow::RecreateWindow(std::uint8_t mode) {
   BringToFront();
 }
 
-void OGLWindow::EnumerateDisplayModes() {
-  for (std::size_t i = 0; i < kModeCount; ++i) {
-    displayModes_[i] = {{}, kModeSizes[i].first, kModeSizes[i].second};
-  }
-  for (const platform::DisplayMode& mode : ListDisplayModes()) {
-    if (!IsGameColourDepth(mode.bitsPerPixel)) {
-      continue;
-    }
-    for (DisplayModeEntry& entry : displayModes_) {
-      if (static_cast<int>(entry.width) == mode.width && static_cast<int>(entry.height) == mode.height) {
-        entry.refreshRates.push_back(static_cast<std::uint32_t>(mode.refreshRate));
-      }
-    }
-  }
-}
-
 bool OGLWindow::ApplyDisplayMode() {
   inFullScreen_ = false;
-  // A mode index that names no mode (a caller's mistake) is a mode the display cannot show.
+  // A mode index that names no mode (a caller's mistake) is a mode the game cannot show.
   if (modeIndex_ >= kModeCount) {
     return false;
   }
-  const DisplayModeEntry& entry = displayModes_[modeIndex_];
-  if (fullScreen_ == 0) {
-    RestoreDesktopMode();
-    const platform::DesktopSize desktop = DesktopSize();
-    // Either direction is enough: a window a little too big for the desktop
-    // is still a window the player can drag.
-    if (desktop.width >= static_cast<int>(entry.width) || desktop.height >= static_cast<int>(entry.height)) {
-      clientWidth_ = static_cast<std::int16_t>(entry.width);
-      clientHeight_ = static_cast<std::int16_t>(entry.height);
-      windowX_ = CentredStart(desktop.width, entry.width);
-      windowY_ = CentredStart(desktop.height, entry.height);
-      return true;
-    }
+  const auto [width, height] = kModeSizes[modeIndex_];
+  clientWidth_ = static_cast<std::int16_t>(width);
+  clientHeight_ = static_cast<std::int16_t>(height);
+  const platform::WindowBounds display = DisplayArea();
+  // Either direction is enough: a window a little too big for the display is
+  // still a window the player can drag.
+  if (display.width < static_cast<int>(width) && display.height < static_cast<int>(height)) {
     fullScreen_ = 1;
   }
-  // The refresh rate is not asked for: the same request is made once per rate
-  // the display lists, as the display may refuse it only now and then.
-  for (std::size_t tries = entry.refreshRates.size(); tries > 0 && !inFullScreen_; --tries) {
-    inFullScreen_ = ChangeToFullScreen(entry.width, entry.height);
+  if (fullScreen_ != 0) {
+    inFullScreen_ = ChangeToFullScreen();
+    if (inFullScreen_) {
+      windowX_ = static_cast<std::int16_t>(display.x);
+      windowY_ = static_cast<std::int16_t>(display.y);
+      return true;
+    }
+    // The display refuses full screen: the game plays in a window, and says so.
+    fullScreen_ = 0;
   }
-  if (!inFullScreen_) {
-    return false;
-  }
-  windowX_ = 0;
-  windowY_ = 0;
-  clientWidth_ = static_cast<std::int16_t>(entry.width);
-  clientHeight_ = static_cast<std::int16_t>(entry.height);
+  PlaceWindowCentred(display);
   return true;
+}
+
+void OGLWindow::PlaceWindowCentred(const platform::WindowBounds& display) {
+  LeaveFullScreen();
+  windowX_ = static_cast<std::int16_t>(display.x + CentredStart(display.width, clientWidth_));
+  windowY_ = static_cast<std::int16_t>(display.y + CentredStart(display.height, clientHeight_));
 }
 
 bool OGLWindow::CreateWindow() {
   const platform::PixelFormatRequest format{colourBits_, depthBits_, stencilBits_, accumulationBits_};
-  // Without a window manager nobody moves a window that goes full screen: one
-  // left where the last windowed mode centred it would hang off the screen.
+  // A window goes full screen on the display it stands on: it is made at the
+  // corner of the display the last one stood on.
   if (fullScreen_ != 0) {
-    windowX_ = 0;
-    windowY_ = 0;
+    const platform::WindowBounds display = DisplayArea();
+    windowX_ = static_cast<std::int16_t>(display.x);
+    windowY_ = static_cast<std::int16_t>(display.y);
   }
   window_ = platform::CreateGLWindow(title_, {windowX_, windowY_, clientWidth_, clientHeight_}, format);
   if (window_ == nullptr) {
@@ -334,13 +350,34 @@ bool OGLWindow::CreateRenderingContext() {
   if (!platform::HasAcceleratedVisual(*window_)) {
     throw OSoftwareGL();
   }
+  if (inFullScreen_) {
+    StartScaledPicture();
+  }
   return true;
+}
+
+void OGLWindow::StartScaledPicture() {
+  const platform::WindowBounds shown = platform::DrawableSize(*window_);
+  shownWidth_ = shown.width;
+  shownHeight_ = shown.height;
+  picture_ = ScaledPicture::Make(clientWidth_, clientHeight_, colourBits_, depthBits_);
+  if (picture_ != nullptr) {
+    return;
+  }
+  // Without an offscreen picture to scale, full screen would show the picture
+  // in a corner: a window at the picture's size shows it whole.
+  log_.Error("Can't scale the picture to the screen; the game plays in a window");
+  inFullScreen_ = false;
+  fullScreen_ = 0;
+  PlaceWindowCentred(DisplayArea());
+  platform::SetWindowBounds(*window_, {windowX_, windowY_, clientWidth_, clientHeight_});
 }
 
 void OGLWindow::ReleaseContexts() {
   if (renderingContext_ == nullptr) {
     return;
   }
+  picture_.reset();
   if (!platform::ReleaseGLContext(renderingContext_)) {
     ShowShutdownError("Release Of DC And RC Failed.");
   }
@@ -355,16 +392,13 @@ bool OGLWindow::DestroyWindow() {
   return true;
 }
 
-std::vector<platform::DisplayMode> OGLWindow::ListDisplayModes() { return platform::DisplayModes(); }
+platform::WindowBounds OGLWindow::DisplayArea() { return platform::DisplayBounds(display_); }
 
-platform::DesktopSize OGLWindow::DesktopSize() { return platform::DesktopSizeOfDisplay(); }
-
-bool OGLWindow::ChangeToFullScreen(std::uint32_t width, std::uint32_t height) {
-  return window_ != nullptr &&
-         platform::EnterFullScreen(*window_, static_cast<int>(width), static_cast<int>(height));
+bool OGLWindow::ChangeToFullScreen() {
+  return window_ != nullptr && platform::EnterDesktopFullScreen(*window_);
 }
 
-void OGLWindow::RestoreDesktopMode() {
+void OGLWindow::LeaveFullScreen() {
   if (window_ != nullptr) {
     platform::LeaveFullScreen(*window_);
   }

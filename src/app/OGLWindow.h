@@ -1,37 +1,32 @@
-// The game's one window and its OpenGL context: the three display modes the
-// game offers, full screen or a window, and the window procedure that turns
-// the window's messages into input events. The application derives from it.
+// The game's one window and its OpenGL context: the three picture sizes the
+// game offers, shown in a window of that size or full screen on the desktop
+// (the picture scaled to the display, the display's mode untouched), and the
+// window procedure that turns the window's messages into input events. The
+// application derives from it.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/DisplayModes.h"
 #include "platform/Events.h"
 #include "platform/Window.h"
 
 class OConfig;
 class OLog;
+class ScaledPicture;
 struct OEvent;
 
 class OGLWindow {
  public:
   static constexpr std::size_t kModeCount = 3;
 
-  // One display mode the game offers, with every refresh rate the display
-  // lists for its size, once per colour depth that offers it.
-  struct DisplayModeEntry {
-    std::vector<std::uint32_t> refreshRates;
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-  };
-
   // Settings are read, and the log written, through the given objects.
   OGLWindow(OConfig& config, OLog& log);
   OGLWindow();
-  // Puts the desktop's mode back and lets go of the context and the window.
+  // Leaves full screen and lets go of the context and the window.
   virtual ~OGLWindow();
   OGLWindow(const OGLWindow&) = delete;
   OGLWindow& operator=(const OGLWindow&) = delete;
@@ -51,6 +46,8 @@ class OGLWindow {
   virtual bool Init();
   virtual void Shutdown();
   virtual bool OnInput(const OEvent& event);
+  // Alt+Enter or F11: full screen on or off.
+  virtual void ToggleFullScreen();
 
   // The window procedure: one message of the window. Quit is left to the
   // loop, which ends on it.
@@ -65,7 +62,6 @@ class OGLWindow {
   // `rgba` holds width x height pixels, rows from the top.
   void SetIcon(int width, int height, const std::vector<std::uint8_t>& rgba);
 
-  const DisplayModeEntry& DisplayMode(std::size_t index) const { return displayModes_.at(index); }
   std::uint8_t ModeIndex() const { return modeIndex_; }
   std::int8_t ColourBits() const { return colourBits_; }
   void SetColourBits(std::int8_t bits) { colourBits_ = bits; }
@@ -88,9 +84,9 @@ class OGLWindow {
   void RecreateWindow(std::uint8_t mode);
   void SetModeIndex(std::uint8_t mode) { modeIndex_ = mode; }
 
-  void EnumerateDisplayModes();
-  // Windowed when the desktop holds the mode, otherwise full screen in it.
-  // False when full screen cannot be had in the mode.
+  // Full screen when chosen or when the display is too small for the window
+  // both ways, otherwise a window centred on the display; a display that
+  // refuses full screen leaves a window. False for a mode index that names no mode.
   bool ApplyDisplayMode();
   bool CreateWindow();
   bool CreateRenderingContext();
@@ -100,25 +96,31 @@ class OGLWindow {
   OConfig& Config() const { return config_; }
   OLog& Log() const { return log_; }
 
-  // The display the modes are applied on; tests put a fake display in.
-  virtual std::vector<platform::DisplayMode> ListDisplayModes();
-  virtual platform::DesktopSize DesktopSize();
-  virtual bool ChangeToFullScreen(std::uint32_t width, std::uint32_t height);
-  virtual void RestoreDesktopMode();
+  // The display the window goes on; tests put a fake display in.
+  virtual platform::WindowBounds DisplayArea();
+  virtual bool ChangeToFullScreen();
+  virtual void LeaveFullScreen();
 
  private:
   void TranslateMouse(const platform::WindowEvent& message);
   void TranslateKeyboard(const platform::WindowEvent& message);
   void ChangeWindowState(const platform::WindowEvent& message);
+  void PlaceWindowCentred(const platform::WindowBounds& display);
+  void StartScaledPicture();
 
   OConfig& config_;
   OLog& log_;
   bool videoStarted_ = false;
   std::string title_;
-  std::array<DisplayModeEntry, kModeCount> displayModes_;
   std::uint8_t modeIndex_ = 1;
   platform::NativeWindow* window_ = nullptr;
   platform::GLContext* renderingContext_ = nullptr;
+  // The display a new window goes on: the one the last window stood on.
+  int display_ = 0;
+  // In full screen the picture is drawn here and scaled to the window's size.
+  std::unique_ptr<ScaledPicture> picture_;
+  int shownWidth_ = 0;
+  int shownHeight_ = 0;
   std::int8_t colourBits_ = 32;
   std::uint8_t depthBits_ = 16;
   std::uint8_t stencilBits_ = 0;

@@ -28,6 +28,8 @@ class OScreenHost {
   // The window and context made anew in display mode `mode`, with everything
   // that lived in the old context rebuilt.
   virtual bool ChangeResolution(std::uint8_t /*mode*/) { return false; }
+  // Full screen on or off at once, kept in the settings for the next start.
+  virtual void ChooseFullScreen(bool /*on*/) {}
   // A restore of 0 minimises.
   virtual void ShowMinimised(std::uint8_t /*restore*/) {}
   virtual void MoveBy(std::int16_t /*dx*/, std::int16_t /*dy*/) {}

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::uint16_t kVirtualBackspace = 8;
 constexpr std::uint16_t kVirtualEnter = 13;
+constexpr std::uint16_t kVirtualF11 = 122;
 
 // Keys whose codes are not a run of letters, digits or function keys.
 constexpr std::array<std::pair<SDL_Keycode, std::uint16_t>, 16> kNamedKeys{{
@@ -182,6 +183,14 @@ void AddKey(const SDL_KeyboardEvent& press) {
     return;
   }
   const bool down = press.type == SDL_KEYDOWN;
+  // The desktop's own keys for full screen are the window's, not the game's:
+  // Alt+Enter must not also accept a name.
+  if (key == kVirtualF11 || (key == kVirtualEnter && (press.keysym.mod & KMOD_ALT) != 0)) {
+    if (down && press.repeat == 0) {
+      Pending().push_back(WindowEvent{WindowEventKind::ToggleFullScreen});
+    }
+    return;
+  }
   WindowEvent event{down ? WindowEventKind::KeyDown : WindowEventKind::KeyUp};
   event.key = key;
   Pending().push_back(event);
@@ -216,6 +225,10 @@ void AddWindowChange(const SDL_WindowEvent& change) {
       Pending().push_back(WithDrawableSize(WindowEventKind::Maximised, change.windowID));
       break;
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
+      // A window made again for another mode may still report the old one's size.
+      if (SDL_GetWindowFromID(change.windowID) == nullptr) {
+        break;
+      }
       WindowEvent event{WindowEventKind::SizeChanged};
       event.width = change.data1;
       event.height = change.data2;

@@ -23,6 +23,7 @@ enum class WindowEventKind {
   Restored,
   Maximised,
   SizeChanged,
+  ToggleFullScreen,  // Alt+Enter or F11
 };
 
 enum class MouseButton { Left, Middle, Right };

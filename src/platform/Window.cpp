@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace platform {
 
 struct NativeWindow {
@@ -14,7 +16,6 @@ struct NativeWindow {
 
 namespace {
 
-constexpr int kDisplay = 0;
 // SDL's own "no preference" for the accelerated visual.
 constexpr int kAnyVisual = -1;
 
@@ -57,16 +58,6 @@ bool RemakeWithoutAcceleration(NativeWindow& window) {
   window.sdl = MakeSdlWindow(window.title, bounds, window.format, kAnyVisual);
   window.acceleratedVisual = false;
   return window.sdl != nullptr;
-}
-
-bool FindListedMode(int width, int height, SDL_DisplayMode& found) {
-  const int count = SDL_GetNumDisplayModes(kDisplay);
-  for (int i = 0; i < count; ++i) {
-    if (SDL_GetDisplayMode(kDisplay, i, &found) == 0 && found.w == width && found.h == height) {
-      return true;
-    }
-  }
-  return false;
 }
 
 }  // namespace
@@ -118,22 +109,31 @@ bool ReleaseGLContext(GLContext* context) {
 
 void SwapBuffers(NativeWindow& window) { SDL_GL_SwapWindow(window.sdl); }
 
-bool EnterFullScreen(NativeWindow& window, int width, int height) {
-  SDL_DisplayMode mode;
-  if (!FindListedMode(width, height, mode) || SDL_SetWindowDisplayMode(window.sdl, &mode) != 0 ||
-      SDL_SetWindowFullscreen(window.sdl, SDL_WINDOW_FULLSCREEN) != 0) {
+bool EnterDesktopFullScreen(NativeWindow& window) {
+  // The window covers the display by itself first: without a window manager
+  // nobody else makes a full-screen window as large as its display.
+  const WindowBounds display = DisplayBounds(DisplayOfWindow(window));
+  if (display.width > 0 && display.height > 0) {
+    SetWindowBounds(window, display);
+  }
+  if (SDL_SetWindowFullscreen(window.sdl, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
     return false;
   }
   SDL_PumpEvents();
-  const WindowBounds reached = DrawableSize(window);
-  if (reached.width != width || reached.height != height) {
-    LeaveFullScreen(window);
-    return false;
-  }
   return true;
 }
 
 void LeaveFullScreen(NativeWindow& window) { SDL_SetWindowFullscreen(window.sdl, 0); }
+
+int DisplayOfWindow(NativeWindow& window) { return std::max(SDL_GetWindowDisplayIndex(window.sdl), 0); }
+
+WindowBounds DisplayBounds(int display) {
+  SDL_Rect area;
+  if (SDL_GetDisplayBounds(display, &area) != 0) {
+    return {};
+  }
+  return {area.x, area.y, area.w, area.h};
+}
 
 void SetWindowBounds(NativeWindow& window, const WindowBounds& bounds) {
   SDL_SetWindowSize(window.sdl, bounds.width, bounds.height);

@@ -57,13 +57,17 @@ GLContext* CreateGLContext(NativeWindow& window);
 bool ReleaseGLContext(GLContext* context);
 void SwapBuffers(NativeWindow& window);
 
-// Switches the display to width x height and the window to full screen over
-// it. The display's colour depth stays; only a size that the display lists
-// can be had, and the size really reached is checked, so a quiet fallback
-// to another size counts as failure (the window is then left windowed).
-bool EnterFullScreen(NativeWindow& window, int width, int height);
-// Back to the desktop's own mode; harmless for a window that is not full screen.
+// Full screen the way a desktop has it: the window becomes borderless and
+// covers the whole display it is on, at the display's own size; the display's
+// mode is never changed. False when the window stays as it was.
+bool EnterDesktopFullScreen(NativeWindow& window);
+// Back to a plain window; harmless for a window that is not full screen.
 void LeaveFullScreen(NativeWindow& window);
+
+// The display a window stands on (0 when it cannot tell), and where that
+// display lies on the desktop; zero-sized when it cannot be read.
+int DisplayOfWindow(NativeWindow& window);
+WindowBounds DisplayBounds(int display);
 
 void SetWindowBounds(NativeWindow& window, const WindowBounds& bounds);
 WindowPosition GetWindowPosition(NativeWindow& window);

@@ -144,10 +144,4 @@ bool GameRenderWindow::OnCommand(std::uint32_t command, std::uint32_t /*param*/)
   }
 }
 
-void GameRenderWindow::SwitchToFullScreen() {
-  OScreenHost& application = *Application();
-  application.SetFullScreen(1);
-  application.ChangeResolution(application.ModeIndex());
-  // Shown again, this screen hides its window buttons.
-  application.Screens().SetActiveWindow(Identifier());
-}
+void GameRenderWindow::SwitchToFullScreen() { Application()->ChooseFullScreen(true); }

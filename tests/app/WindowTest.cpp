@@ -24,12 +24,10 @@ using Pair = std::pair<int, int>;
 using Rgba = std::array<std::uint8_t, 4>;
 
 // Records its input and state changes; with `fakeDisplay` the display is made
-// up by the test: its modes, the desktop's size, and how many full-screen
-// requests it refuses first (negative: all of them).
+// up by the test: where it lies and whether it refuses full screen.
 class TestWindow : public OGLWindow {
  public:
   using OGLWindow::ApplyDisplayMode;
-  using OGLWindow::EnumerateDisplayModes;
   using OGLWindow::OGLWindow;
   using OGLWindow::RecreateWindow;
   using OGLWindow::SetModeIndex;
@@ -41,27 +39,21 @@ class TestWindow : public OGLWindow {
   std::vector<Pair> resizes;
 
   bool fakeDisplay = false;
-  std::vector<platform::DisplayMode> modes;
-  platform::DesktopSize desktop{1024, 768};
-  int refusals = 0;
-  std::vector<Pair> requests;
-  std::vector<Pair> positionsAsked;  // where the window stood at each request
-  int restores = 0;
+  platform::WindowBounds display{0, 0, 1024, 768};
+  bool refusesFullScreen = false;
+  std::vector<Pair> positionsAsked;  // where the window stood at each full-screen request
+  int leaves = 0;
 
  protected:
-  std::vector<platform::DisplayMode> ListDisplayModes() override {
-    return fakeDisplay ? modes : OGLWindow::ListDisplayModes();
-  }
-  platform::DesktopSize DesktopSize() override { return fakeDisplay ? desktop : OGLWindow::DesktopSize(); }
-  bool ChangeToFullScreen(std::uint32_t width, std::uint32_t height) override {
+  platform::WindowBounds DisplayArea() override { return fakeDisplay ? display : OGLWindow::DisplayArea(); }
+  bool ChangeToFullScreen() override {
     if (!fakeDisplay) {
-      return OGLWindow::ChangeToFullScreen(width, height);
+      return OGLWindow::ChangeToFullScreen();
     }
-    requests.emplace_back(width, height);
     positionsAsked.emplace_back(WindowX(), WindowY());
-    return refusals >= 0 && static_cast<int>(requests.size()) > refusals;
+    return !refusesFullScreen;
   }
-  void RestoreDesktopMode() override { ++restores, OGLWindow::RestoreDesktopMode(); }
+  void LeaveFullScreen() override { ++leaves, OGLWindow::LeaveFullScreen(); }
 };
 
 platform::WindowEvent Message(Kind kind, int x = 0, int y = 0, int width = 0, int height = 0) {
@@ -76,65 +68,59 @@ Rgba ClearAndReadBack(float red, float green, float blue) {
   return pixel;
 }
 
-// The mode table lists the rates of each size; a window not larger than the
-// desktop both ways stays a window, centred; full screen asks once per listed
-// rate until the display takes it.
+// A window not larger than its display both ways stays a window, centred on
+// that display; full screen covers the display the window is on, and a
+// display that refuses it leaves a window. The picture keeps the mode's size.
 TEST_F(WindowWorld, ADisplayModeIsAppliedAsAWindowOrFullScreen) {
   struct Case {
     const char* what;
     std::uint8_t fullScreen, mode;
-    platform::DesktopSize desktop;
-    int refusals;
+    platform::WindowBounds display;
+    bool refuses;
     bool applied;
     std::uint8_t fullScreenAfter;
     std::size_t requests;
     Pair position;
-    int restores;
+    int leaves;
   };
   const Case cases[] = {
-      {"800 x 600 on 1024 x 768", 0, 1, {1024, 768}, 0, true, 0, 0, {112, 84}, 1},
-      {"too big both ways but wide enough", 0, 2, {1024, 600}, 0, true, 0, 0, {0, -84}, 1},
-      {"larger than the desktop goes full screen", 0, 2, {800, 600}, 1, true, 1, 2, {0, 0}, 1},
-      {"too big both ways but high enough", 0, 2, {800, 768}, 0, true, 0, 0, {-112, 0}, 1},
-      {"odd halves truncate toward zero", 0, 2, {801, 769}, 0, true, 0, 0, {-111, 0}, 1},
-      {"a desktop of no size goes full screen too", 0, 2, {0, 0}, 1, true, 1, 2, {0, 0}, 1},
-      {"full screen at the first request", 1, 2, {1024, 768}, 0, true, 1, 1, {0, 0}, 0},
-      {"the last listed rate succeeds", 1, 2, {1024, 768}, 2, true, 1, 3, {0, 0}, 0},
-      {"every rate refused", 1, 2, {1024, 768}, -1, false, 1, 3, {0, 0}, 0},
-      {"a mode the display does not list", 1, 0, {1024, 768}, 0, false, 1, 0, {0, 0}, 0},
-      {"a mode index that names no mode", 1, 3, {1024, 768}, 0, false, 1, 0, {0, 0}, 0},
+      {"800 x 600 on 1024 x 768", 0, 1, {0, 0, 1024, 768}, false, true, 0, 0, {112, 84}, 1},
+      {"too big both ways but wide enough", 0, 2, {0, 0, 1024, 600}, false, true, 0, 0, {0, -84}, 1},
+      {"larger than the display goes full screen", 0, 2, {0, 0, 800, 600}, false, true, 1, 1, {0, 0}, 0},
+      {"too big both ways but high enough", 0, 2, {0, 0, 800, 768}, false, true, 0, 0, {-112, 0}, 1},
+      {"odd halves truncate toward zero", 0, 2, {0, 0, 801, 769}, false, true, 0, 0, {-111, 0}, 1},
+      {"centred on a second display", 0, 0, {1920, 0, 1280, 1024}, false, true, 0, 0, {2240, 272}, 1},
+      {"full screen at a second display's corner",
+       1,
+       0,
+       {1920, 0, 1280, 1024},
+       false,
+       true,
+       1,
+       1,
+       {1920, 0},
+       0},
+      {"full screen refused: a centred window", 1, 2, {0, 0, 1920, 1080}, true, true, 0, 1, {448, 156}, 1},
+      {"a mode index that names no mode", 1, 3, {0, 0, 1024, 768}, false, false, 1, 0, {}, 0},
   };
+  constexpr Pair kSizes[] = {{640, 480}, {800, 600}, {1024, 768}};
   TestWindow window(config, log);
   window.fakeDisplay = true;
-  // Only sizes of the game's modes at 16 or 32 bits count.
-  window.modes = {{800, 600, 60, 16}, {800, 600, 75, 32},  {1024, 768, 60, 32},  {1024, 768, 75, 32},
-                  {1024, 768, 85, 8}, {1024, 600, 60, 32}, {1280, 1024, 60, 32}, {1024, 768, 85, 32}};
-  window.EnumerateDisplayModes();
-  std::string table;
-  for (std::size_t i = 0; i < OGLWindow::kModeCount; ++i) {
-    table += std::to_string(window.DisplayMode(i).width) + "x" + std::to_string(window.DisplayMode(i).height);
-    for (const std::uint32_t rate : window.DisplayMode(i).refreshRates) {
-      table += " " + std::to_string(rate);
-    }
-    table += ";";
-  }
-  EXPECT_EQ(table, "640x480;800x600 60 75;1024x768 60 75 85;");
   for (const Case& test : cases) {
     SCOPED_TRACE(test.what);
     window.SetFullScreen(test.fullScreen);
     window.SetModeIndex(test.mode);
-    window.desktop = test.desktop;
-    window.refusals = test.refusals;
-    window.requests.clear();
-    window.restores = 0;
+    window.display = test.display;
+    window.refusesFullScreen = test.refuses;
+    window.positionsAsked.clear();
+    window.leaves = 0;
     EXPECT_EQ(window.ApplyDisplayMode(), test.applied);
     EXPECT_EQ(window.FullScreen(), test.fullScreenAfter);
-    EXPECT_EQ(window.requests.size(), test.requests);
-    EXPECT_EQ(window.restores, test.restores);
+    EXPECT_EQ(window.positionsAsked.size(), test.requests);
+    EXPECT_EQ(window.leaves, test.leaves);
     if (test.applied) {
       EXPECT_EQ(Pair(window.WindowX(), window.WindowY()), test.position);
-      EXPECT_EQ(window.ClientWidth(), static_cast<int>(window.DisplayMode(test.mode).width));
-      EXPECT_EQ(window.ClientHeight(), static_cast<int>(window.DisplayMode(test.mode).height));
+      EXPECT_EQ(Pair(window.ClientWidth(), window.ClientHeight()), kSizes[test.mode]);
     }
   }
 }
@@ -190,7 +176,8 @@ TEST_F(WindowWorld, MinimisingMutesTheGameAndOnlyARestoreWakesItAsSet) {
   }
 }
 
-// The offscreen display offers a 1024 x 768 desktop and none of the game's full-screen modes.
+// The offscreen display is 1024 x 768. Full screen covers it in any mode, the
+// picture drawn at the mode's size and the pointer mapped onto it.
 TEST_F(OffscreenWorld, AWindowIsMadeFromTheSettings) {
   struct Case {
     const char* what;
@@ -201,8 +188,8 @@ TEST_F(OffscreenWorld, AWindowIsMadeFromTheSettings) {
   };
   const Case cases[] = {
       {"a window centred on the desktop", 1, 32, false, 1, 32, 0, {112, 84}, {800, 600}},
-      {"full screen the display lacks: the smallest mode", 2, 16, true, 0, 16, 1, {0, 0}, {}},
-      {"settings naming no mode are reset", 3, 32, false, 0, 16, 1, {0, 0}, {}},
+      {"full screen at the display's own size", 2, 16, true, 2, 16, 1, {0, 0}, {1024, 768}},
+      {"settings naming no mode are reset", 3, 32, false, 0, 16, 1, {0, 0}, {640, 480}},
   };
   for (const Case& test : cases) {
     SCOPED_TRACE(test.what);
@@ -215,8 +202,12 @@ TEST_F(OffscreenWorld, AWindowIsMadeFromTheSettings) {
     EXPECT_EQ(window.ColourBits(), test.depthAfter);
     EXPECT_EQ(window.FullScreen(), test.fullAfter);
     EXPECT_EQ(Pair(window.WindowX(), window.WindowY()), test.position);
-    if (test.size.first > 0) {
-      EXPECT_EQ(Pair(window.ClientWidth(), window.ClientHeight()), test.size);
+    EXPECT_EQ(Pair(window.ClientWidth(), window.ClientHeight()), test.size);
+    if (test.fullAfter != 0) {
+      window.HandleWindowEvent(Message(Kind::MouseMove, 512, 384));
+      EXPECT_EQ(Pair(window.events.back().x, window.events.back().y),
+                Pair(test.size.first / 2, test.size.second / 2))
+          << "the display's centre is the picture's";
     }
     EXPECT_EQ(ClearAndReadBack(0, 1, 0), (Rgba{0, 255, 0, 255}));
     window.Flip();
@@ -228,20 +219,18 @@ TEST_F(OffscreenWorld, AWindowIsMadeFromTheSettings) {
   EXPECT_EQ(log.ErrorCount(), 0);
 }
 
-// Without a window manager nobody moves a window that goes full screen: it
-// must be made at the screen's corner, not where the windowed mode centred it.
-TEST_F(OffscreenWorld, AModeChangeMakesANewWindowAndContextAtTheScreensCorner) {
+// A window that goes full screen is made at its display's corner, not where
+// the windowed mode centred it, so that it covers that display.
+TEST_F(OffscreenWorld, AModeChangeMakesANewWindowAndContextAtTheDisplaysCorner) {
   SaveSettings(1, 32, false);
   TestWindow window(config, log);
   window.fakeDisplay = true;
-  window.modes = {{800, 600, 60, 32}, {1024, 768, 60, 32}};
   ASSERT_TRUE(window.Create("3D", "Tornet 3D", 800, 600, 1));
   ASSERT_EQ(window.WindowX(), 112);
   window.SetFullScreen(1);
   window.RecreateWindow(2);
   EXPECT_EQ(window.ModeIndex(), 2);
   EXPECT_THAT(window.positionsAsked, ElementsAre(Pair{0, 0}));
-  EXPECT_THAT(window.requests, ElementsAre(Pair{1024, 768}));
   EXPECT_THAT(window.resizes, ElementsAre(Pair{1024, 768}));
   EXPECT_TRUE(window.HasWindow() && window.HasRenderingContext());
   EXPECT_EQ(ClearAndReadBack(0, 0, 1), (Rgba{0, 0, 255, 255}));

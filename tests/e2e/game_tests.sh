@@ -3,11 +3,11 @@
 # player would: xdotool for input, ImageMagick for screenshots.
 #   game_tests.sh TEST GAME DATA X_HELPER [SCORE_WRITER]
 # TEST is one of the functions below; GAME the binary, DATA the folder with
-# Resource.Ztr and Sounds/, X_HELPER the helper that adds display modes and
-# closes windows, SCORE_WRITER the writer of top-ten files. Every test plays
-# in a fresh game folder of its own.
+# Resource.Ztr and Sounds/, X_HELPER the helper that closes windows,
+# SCORE_WRITER the writer of top-ten files. Every test plays in a fresh game
+# folder of its own.
 # Tests that need a display expect one in DISPLAY (CTest runs them under
-# xvfb-run); the tour starts its own, with the game's display modes.
+# xvfb-run, each with the screen size it needs).
 set -uo pipefail
 
 test_name=$1
@@ -19,10 +19,8 @@ score_writer=${5:-}
 
 folder=$(mktemp -d)
 game_pid=
-server_pid=
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
   rm -rf "$folder"
 }
 trap cleanup EXIT
@@ -73,6 +71,10 @@ mean_colour() {
   convert "$folder/shot.png" -format '%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]' info:
 }
 
+# Mean colours (red, green, blue, 0..1) of the menu's deep violet sky, and of black.
+is_menu_background() { awk -v r="$1" -v g="$2" -v b="$3" 'BEGIN { exit !(b > 0.15 && b > g && r > g) }'; }
+is_black() { awk -v r="$1" -v g="$2" -v b="$3" 'BEGIN { exit !(r + g + b < 0.01) }'; }
+
 log_has() { grep -q "$1" "$folder/Report.html" || fail "the log has no line \"$1\""; }
 
 test_first_start() {
@@ -88,7 +90,7 @@ test_first_start() {
   geometry=$(xdotool getwindowgeometry --shell "$window" | tr '\n' ' ')
   eval "$geometry"
   read -r red green blue <<<"$(mean_colour "${WIDTH}x${HEIGHT}+${X}+${Y}")"
-  awk -v r="$red" -v g="$green" -v b="$blue" 'BEGIN { exit !(b > 0.15 && b > g && r > g) }' ||
+  is_menu_background "$red" "$green" "$blue" ||
     fail "the window does not show the menu background (mean colour $red $green $blue)"
   log_has "App Constructor"
   log_has "Rendering content: Ok"
@@ -118,15 +120,20 @@ changed_pixels() {
   local a=$1 b=$2 region=$3
   convert "$a" -crop "$region" +repage "$folder/region-a.png"
   convert "$b" -crop "$region" +repage "$folder/region-b.png"
-  compare -metric AE -fuzz 10% "$folder/region-a.png" "$folder/region-b.png" null: 2>&1 | cut -d' ' -f1
+  # Large counts come as 1.2e+06.
+  compare -metric AE -fuzz 10% "$folder/region-a.png" "$folder/region-b.png" null: 2>&1 | awk '{ printf "%d\n", $1 }'
 }
 
-# A point of the screens' 512 x 512 layout, origin bottom left, as a pixel of
-# the window, 800 x 600 unless a test changes the resolution.
-window_width=800
-window_height=600
-layout_x() { echo $(($1 * window_width / 512)); }
-layout_y() { echo $(((512 - $1) * window_height / 512)); }
+# Where the game's picture shows, in the window's pixels: the whole of a
+# window, or the largest centred 4:3 area of a full screen. Clicks name a
+# point of the screens' 512 x 512 layout, origin bottom left, which spans the
+# picture whatever resolution it is drawn at.
+area_width=800
+area_height=600
+area_x=0
+area_y=0
+layout_x() { echo $(($1 * area_width / 512 + area_x)); }
+layout_y() { echo $(((512 - $1) * area_height / 512 + area_y)); }
 
 click_layout() {
   xdotool mousemove --window "$window" "$(layout_x "$1")" "$(layout_y "$2")"
@@ -150,15 +157,57 @@ click_until_scored() {
   fail "no click changed the score"
 }
 
-# A 1024 x 768 server of the test's own, given the game's smaller display
-# modes so that full screen can switch to them.
-start_server_with_modes() {
-  local server_log="$folder/xvfb.log" display_file="$folder/display"
-  Xvfb -noreset -screen 0 1024x768x24 -displayfd 3 3>"$display_file" >"$server_log" 2>&1 &
-  server_pid=$!
-  for _ in $(seq 1 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-  export DISPLAY=":$(cat "$display_file")"
-  "$x_helper" add-modes || fail "the display modes could not be added"
+# The first start on a 1920 x 1080 screen: full screen at 640 x 480 covers the
+# screen without changing its mode, the picture scaled to the centred
+# 1440 x 1080 area between black bars; Alt+Enter and F11 go to a centred
+# window and back, and the settings follow.
+test_desktop_full_screen() {
+  expect_screen_size 1920x1080 "before the game"
+  make_folder
+  start_game
+  wait_for_geometry 1920x1080+0+0
+  expect_screen_size 1920x1080 "in full screen"
+  area_width=1440
+  area_x=240
+  local bar red green blue
+  for _ in $(seq 1 40); do
+    read -r red green blue <<<"$(mean_colour 1440x1080+240+0)"
+    is_menu_background "$red" "$green" "$blue" && break
+    sleep 0.5
+  done
+  is_menu_background "$red" "$green" "$blue" ||
+    fail "the centred area does not show the menu background (mean colour $red $green $blue)"
+  for bar in 240x1080+0+0 240x1080+1680+0; do
+    read -r red green blue <<<"$(mean_colour "$bar")"
+    is_black "$red" "$green" "$blue" || fail "the bar $bar is not black (mean colour $red $green $blue)"
+  done
+  # Where New Game lies in the unscaled picture is on the left bar now: a click there hits nothing.
+  xdotool mousemove 96 187
+  sleep 0.5
+  import -window root "$folder/menu.png"
+  xdotool click 1
+  sleep 1
+  import -window root "$folder/bar_clicked.png"
+  [ "$(changed_pixels "$folder/menu.png" "$folder/bar_clicked.png" 1440x1080+240+0)" -lt 5000 ] ||
+    fail "a click on the bar changed the screen"
+  # New Game, then Remover: each click finds its button only through the scaling.
+  click_layout 77 312
+  import -window root "$folder/game_type.png"
+  [ "$(changed_pixels "$folder/menu.png" "$folder/game_type.png" 1440x1080+240+0)" -gt 100000 ] ||
+    fail "a click on New Game in the scaled picture showed no game types"
+  click_layout 375 404 3
+  import -window root "$folder/board.png"
+  [ "$(changed_pixels "$folder/game_type.png" "$folder/board.png" 720x720+600+180)" -gt 60000 ] ||
+    fail "a click on Remover in the scaled picture showed no board"
+  xdotool key alt+Return
+  wait_for_geometry 640x480+640+300 # centred
+  [ "$(setting 3)" = 0 ] || fail "settings line 3 holds $(setting 3) after Alt+Enter left full screen"
+  xdotool key F11
+  wait_for_geometry 1920x1080+0+0
+  [ "$(setting 3)" = 1 ] || fail "settings line 3 holds $(setting 3) after F11 went back to full screen"
+  "$x_helper" close "$window" || fail "the close request could not be sent"
+  expect_exit 0
+  expect_screen_size 1920x1080 "after the game"
 }
 
 # The tour's screenshots: kept in TORNET_TOUR_SHOTS when given, for the README.
@@ -168,19 +217,21 @@ tour_shot() { import -window "$window" "$tour_shots/$1.png" 2>/dev/null || fail 
 tour_changed() { changed_pixels "$tour_shots/$1.png" "$tour_shots/$2.png" "$3"; }
 setting() { sed -n "$1p" "$folder/Data/Config.Cfg"; }
 
-# Waits until the game shows a new window of WIDTHxHEIGHT (a display change
-# makes the window anew) and makes it the one the clicks go to.
-wait_for_size() {
+# Waits until a window of the game stands at WIDTHxHEIGHT+X+Y (a change of
+# resolution makes the window anew) and makes it the one the clicks go to,
+# its picture filling it.
+wait_for_geometry() {
   local id geometry
   for _ in $(seq 1 150); do
     for id in $(xdotool search --onlyvisible --name '^Tornet 3D$' 2>/dev/null); do
-      [ "$id" = "$window" ] && continue
       geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | tr '\n' ' ')
       eval "$geometry"
-      if [ "${WIDTH:-}x${HEIGHT:-}" = "$1x$2" ]; then
+      if [ "${WIDTH:-}x${HEIGHT:-}+${X:-}+${Y:-}" = "$1" ]; then
         window=$id
-        window_width=$1
-        window_height=$2
+        area_width=$WIDTH
+        area_height=$HEIGHT
+        area_x=0
+        area_y=0
         xdotool windowfocus "$window" 2>/dev/null
         sleep 1.5 # the first frames of the new window
         return
@@ -188,16 +239,12 @@ wait_for_size() {
     done
     sleep 0.2
   done
-  fail "no window of $1x$2"
+  fail "no window at $1; the game's: $(xdotool search --onlyvisible --name '^Tornet 3D$' getwindowgeometry %@ 2>&1)"
 }
 
-wait_for_screen_size() {
-  for _ in $(seq 1 100); do
-    [ "$("$x_helper" screen-size)" = "$1" ] && return
-    sleep 0.2
-  done
-  fail "the screen is $("$x_helper" screen-size), expected $1"
-}
+# Full screen keeps the display's mode: the screen is SIZE before, during and after.
+screen_size() { xrandr | sed -n 's/.* current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'; }
+expect_screen_size() { [ "$(screen_size)" = "$1" ] || fail "xrandr reports $(screen_size) $2, not $1"; }
 
 # In the window (not the screen): the board, the score, the continue button,
 # the settings, a dialog's question and the top-ten rows.
@@ -209,10 +256,9 @@ tour_question="530x90+150+240"
 tour_rows="570x70+120+105"
 tour_help_text="600x400+100+84"
 
-# One run through every screen, as a player would go, on a server of its own
-# that has the game's display modes; then a second run that ends with Escape.
+# One run through every screen, as a player would go, on a 1024 x 768 screen;
+# then a second run that ends with Escape.
 test_tour() {
-  start_server_with_modes
   tour_shots=${TORNET_TOUR_SHOTS:-$folder/shots}
   mkdir -p "$tour_shots"
   make_folder
@@ -221,8 +267,7 @@ test_tour() {
   cp "$folder/Data/cScore.dat" "$folder/breakdown.dat"
   printf '1\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n' >"$folder/Data/Config.Cfg"
   start_game
-  wait_for_size 800 600
-  [ "$X,$Y" = 112,84 ] || fail "the window stands at $X,$Y, not centred on the screen"
+  wait_for_geometry 800x600+112+84 # centred on the screen
   tour_remover
   tour_options
   tour_display
@@ -239,7 +284,7 @@ test_tour() {
   cp "$folder/Data/Config.Cfg" "$folder/chosen.cfg"
   window=
   start_game
-  wait_for_size 800 600
+  wait_for_geometry 800x600+112+84
   click_layout 275 180      # Options
   click_layout 180 50       # Ok
   xdotool key Escape
@@ -314,32 +359,33 @@ tour_options() {
   [ "$(setting 9)" -lt 50 ] || fail "the music volume stayed at $(setting 9)"
 }
 
-# The resolution there and back, the colour depth, full screen on and off.
+# The resolution there and back, the colour depth, full screen on and off:
+# full screen covers the screen without changing its mode, the 800 x 600
+# picture scaled up to it, and clicks find the buttons of the scaled picture.
 tour_display() {
   click_layout 275 180      # Options
   click_layout 290 418      # 1024 x 768
   click_layout 180 50 0     # Ok
-  wait_for_size 1024 768
+  wait_for_geometry 1024x768+0+0
   [ "$(setting 1)" = 2 ] || fail "settings line 1 holds $(setting 1) after 1024 x 768"
   click_layout 275 180      # Options
   click_layout 290 418      # 800 x 600
   click_layout 290 398      # 16 bit
   click_layout 180 50 0     # Ok
-  wait_for_size 800 600
+  wait_for_geometry 800x600+112+84
   [ "$(setting 1)" = 1 ] || fail "settings line 1 holds $(setting 1) after 800 x 600"
   [ "$(setting 2)" = 16 ] || fail "settings line 2 holds $(setting 2) after 16 bit"
   click_layout 275 180      # Options
   click_layout 295 385      # Full Screen
   click_layout 180 50 0     # Ok
-  wait_for_screen_size 800x600
-  wait_for_size 800 600
+  wait_for_geometry 1024x768+0+0
+  expect_screen_size 1024x768 "in full screen"
   [ "$(setting 3)" = 1 ] || fail "settings line 3 holds $(setting 3) after full screen"
   tour_shot full_screen
   click_layout 275 180      # Options
   click_layout 295 385      # Full Screen off
   click_layout 180 50 0     # Ok
-  wait_for_screen_size 1024x768
-  wait_for_size 800 600
+  wait_for_geometry 800x600+112+84
   [ "$(setting 3)" = 0 ] || fail "settings line 3 holds $(setting 3) back in a window"
 }
 

@@ -49,6 +49,42 @@ TEST(Windows1252Characters, TypedTextBecomesTheBytesOfTheWindowsCodePage) {
   }
 }
 
+// The desktop's full-screen keys are the window's: the game never sees them,
+// and a held key switches once.
+TEST(PollWindowEvent, AltEnterAndF11SwitchFullScreenAndOnlyThat) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+  using Kind = platform::WindowEventKind;
+  struct Press {
+    SDL_Keycode key;
+    Uint16 modifiers;
+    Uint8 repeat;
+  };
+  for (const Press press : {Press{SDLK_F11, KMOD_NONE, 0}, Press{SDLK_F11, KMOD_NONE, 1},
+                            Press{SDLK_RETURN, KMOD_LALT, 0}, Press{SDLK_RETURN, KMOD_NONE, 0}}) {
+    for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+      SDL_Event event{};
+      event.key.type = type;
+      event.key.repeat = press.repeat;
+      event.key.keysym.sym = press.key;
+      event.key.keysym.mod = press.modifiers;
+      SDL_PushEvent(&event);
+    }
+  }
+  std::vector<std::pair<Kind, int>> messages;
+  platform::WindowEvent message;
+  while (platform::PollWindowEvent(message)) {
+    if (message.kind != Kind::None) {
+      messages.emplace_back(message.kind, message.key);
+    }
+  }
+  SDL_QuitSubSystem(SDL_INIT_EVENTS);
+  EXPECT_EQ(messages, (std::vector<std::pair<Kind, int>>{{Kind::ToggleFullScreen, 0},
+                                                         {Kind::ToggleFullScreen, 0},
+                                                         {Kind::KeyDown, 13},
+                                                         {Kind::Character, 13},
+                                                         {Kind::KeyUp, 13}}));
+}
+
 TEST(MouseKeyFlags, EachButtonAndModifierHasItsBit) {
   const auto flags = platform::MouseKeyFlags;
   EXPECT_EQ((std::vector<int>{flags(0, 0, 0, 0, 0), flags(1, 0, 0, 0, 0), flags(0, 1, 0, 0, 0),

@@ -37,7 +37,8 @@ std::pair<int, int> WindowPosition() {
 float MiddleOfChange(const Picture& a, const Picture& b, float y) {
   float sum = 0;
   int count = 0;
-  for (int row = static_cast<int>((y - 20) * 600 / 512); row < static_cast<int>((y + 20) * 600 / 512); ++row) {
+  for (int row = static_cast<int>((y - 20) * 600 / 512); row < static_cast<int>((y + 20) * 600 / 512);
+       ++row) {
     for (int column = 75; column < 125; ++column) {
       const std::size_t i = (static_cast<std::size_t>(row) * 800 + column) * 4;
       if (std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) + std::abs(a[i + 2] - b[i + 2]) > 60) {
@@ -72,6 +73,15 @@ TEST_F(MenusTest, TheWindowButtonsWorkOnlyInAWindow) {
   }
   EXPECT_FALSE(QuitPosted());
   EXPECT_EQ(application_->minimised.size(), 1u);
+
+  SCOPED_TRACE(
+      "Alt+Enter or F11 leaves full screen and brings the buttons back; either way the choice is kept");
+  EXPECT_EQ(ReadText(config_.fileName).substr(0, 6), "1\n32\n1");
+  application_->HandleWindowEvent({platform::WindowEventKind::ToggleFullScreen});
+  EXPECT_EQ(application_->FullScreen(), 0);
+  EXPECT_EQ(ReadText(config_.fileName).substr(0, 6), "1\n32\n0");
+  ClickAt(476, 485);
+  EXPECT_TRUE(QuitPosted());
 }
 
 TEST_F(MenusTest, TheWindowIsDraggedByItsBackgroundWithTheLeftButton) {
@@ -141,7 +151,8 @@ TEST_F(MenusTest, HelpArrowsTurnThePagesAndStopAtBothEnds) {
     next();
     EXPECT_EQ(help.Page(), page);
   }
-  EXPECT_EQ(application_->sounds, Sounds(3, GameSounds::kAction)) << "the forward arrow is off on the last page";
+  EXPECT_EQ(application_->sounds, Sounds(3, GameSounds::kAction))
+      << "the forward arrow is off on the last page";
   previous();
   next();
   EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage) << "the forward arrow works again once back";
