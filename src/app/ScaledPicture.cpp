@@ -4,8 +4,6 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include <array>
-
 std::unique_ptr<ScaledPicture> ScaledPicture::Make(int width, int height, int colourBits, int depthBits) {
   std::unique_ptr<ScaledPicture> picture(new ScaledPicture(width, height));
   glGenFramebuffers(1, &picture->framebuffer_);
@@ -39,11 +37,9 @@ void ScaledPicture::Present(int windowWidth, int windowHeight) {
   const PictureFit::Area shown = PictureFit(width_, height_, windowWidth, windowHeight).Shown();
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-  // Only the bars are cleared: the picture covers the rest. The game's own
-  // clear colour and scissor are put back for its next frame.
-  std::array<GLfloat, 4> clearColour{};
-  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour.data());
-  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+  // Only the bars are cleared: the picture covers the rest. The game sets its
+  // own clear colour before every clear and never scissors, so neither is
+  // read back here: a state query each frame could stall a GPU.
   glEnable(GL_SCISSOR_TEST);
   glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
   const int bottom = windowHeight - shown.y - shown.height;  // OpenGL counts rows from the bottom
@@ -58,11 +54,7 @@ void ScaledPicture::Present(int windowWidth, int windowHeight) {
   clearBar(0, 0, windowWidth, bottom);
   clearBar(0, bottom + shown.height, windowWidth, windowHeight - bottom - shown.height);
   glDisable(GL_SCISSOR_TEST);
-  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
   glBlitFramebuffer(0, 0, width_, height_, shown.x, bottom, shown.x + shown.width, bottom + shown.height,
                     GL_COLOR_BUFFER_BIT, GL_LINEAR);
-  if (scissor == GL_TRUE) {
-    glEnable(GL_SCISSOR_TEST);
-  }
   Bind();
 }
