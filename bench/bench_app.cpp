@@ -204,4 +204,26 @@ BENCHMARK(BM_ClearAndSwapFloor)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
+// The floor every screen is held against: clearing, the menu's picture over
+// the whole window, and the swap.
+void BM_BackgroundFloor(benchmark::State& state) {
+  std::unique_ptr<DEraviriv> game = StartGame(state.range(0));
+  const ORenderWindow* menu = game->Screens().FindWindow(OMenuWindow::kIdentifier);
+  glEnable(GL_TEXTURE_2D);
+  for (auto _ : state) {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    menu->DrawBackground();
+    game->Flip();
+  }
+  glFinish();
+  state.SetLabel(SizeOf(*game));
+  StopGame(game);
+}
+BENCHMARK(BM_BackgroundFloor)
+    ->Apply(AtBothSizes)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace

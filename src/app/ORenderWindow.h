@@ -70,9 +70,10 @@ class ORenderWindow : public OCommandHandler {
   // The application's font; null before the screen is registered or when the font could not be made.
   OFont* Font() const override;
   OLight* Light() const { return light_; }
+  // The screen's picture over the whole window; every frame of the screen starts with it.
+  void DrawBackground() const;
 
  private:
-  void DrawBackground() const;
   // Without focusable controls every event, keys included, goes to the
   // controls that pass their hit test.
   bool RouteByHitTest(const OEvent& event);
