@@ -2,10 +2,9 @@
 
 #include <GL/gl.h>
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
+#include "app/FramePacer.h"
 #include "core/OConfig.h"
 #include "core/OException.h"
 #include "core/OLog.h"
@@ -28,8 +27,9 @@ namespace {
 constexpr float kFieldOfView = 60.0f;
 constexpr float kNearPlane = 1.0f;
 constexpr float kFarPlane = 1024.0f;
-// While minimised nothing is drawn; a short nap keeps the idle loop off the processor.
-constexpr auto kMinimisedNap = std::chrono::milliseconds(10);
+// While nothing of the window is seen nothing is drawn: the loop sleeps until
+// a message comes, and wakes now and then all the same.
+constexpr int kUnseenWakeMs = 250;
 constexpr const char* kNoSound = "No sound device, so the game runs without sound.";
 
 }  // namespace
@@ -95,30 +95,45 @@ bool OApplication::Init() {
 void OApplication::Shutdown() { screens_.DeleteAll(); }
 
 int OApplication::Run() {
+  FramePacer pacer(RefreshRate());
   std::uint32_t last = platform::MillisecondsSinceStart();
-  platform::WindowEvent message;
-  for (;;) {
-    if (platform::PollWindowEvent(message)) {
-      if (message.kind == platform::WindowEventKind::Quit) {
-        break;
-      }
-      HandleWindowEvent(message);
+  while (HandleMessages()) {
+    if (!Seen()) {
+      platform::WaitForWindowEvent(kUnseenWakeMs);
+      // A game seen again does not see the time it was away, and its swaps
+      // may wait for the display otherwise than before.
+      last = platform::MillisecondsSinceStart();
+      pacer.Restart();
       continue;
     }
+    pacer.SetRefreshRate(RefreshRate());
+    if (const std::int64_t rest = pacer.RestBefore(platform::MicrosecondsSinceStart()); rest > 0) {
+      platform::SleepMicroseconds(rest);
+      // Messages that came meanwhile go first.
+      continue;
+    }
+    pacer.FrameBegins(platform::MicrosecondsSinceStart());
     const std::uint32_t now = platform::MillisecondsSinceStart();
     const std::uint32_t delta = now - last;
     frameCounter_.Add(delta);
     SetFramesPerSecond(frameCounter_.PerSecond());
-    if (Active() != 0) {
-      Frame(delta);
-    } else {
-      std::this_thread::sleep_for(kMinimisedNap);
-    }
-    // Also while minimised, so that a restored game does not see the time it was away.
+    Frame(delta);
+    pacer.FrameEnds(platform::MicrosecondsSinceStart());
     last = now;
   }
   Shutdown();
   return 0;
+}
+
+bool OApplication::HandleMessages() {
+  platform::WindowEvent message;
+  while (platform::PollWindowEvent(message)) {
+    if (message.kind == platform::WindowEventKind::Quit) {
+      return false;
+    }
+    HandleWindowEvent(message);
+  }
+  return true;
 }
 
 void OApplication::Frame(std::uint32_t deltaMs) {

@@ -54,8 +54,9 @@ class OApplication : public OGLWindow, public OScreenHost {
   void MoveBy(std::int16_t dx, std::int16_t dy) override { OGLWindow::MoveBy(dx, dy); }
   void PlaySound(std::int32_t sound) override;
 
-  // Handles one message per pass and draws a frame whenever none is waiting,
-  // until the quit message. Returns the quit message's code.
+  // Handles every waiting message, then draws a frame when one is due: no
+  // more often than the display refreshes, and never while the window is
+  // not seen. Until the quit message; returns 0.
   int Run();
   // The loading picture with its progress line, for the start-up.
   void DrawLoading(int percent);
@@ -80,6 +81,8 @@ class OApplication : public OGLWindow, public OScreenHost {
   SoundGroups& Groups() { return soundGroups_; }
 
  private:
+  // Every message waiting; false on the quit message.
+  bool HandleMessages();
   void DrawApplyingChanges();
   // The window's icon from "Icon.Tga"; a window made anew gets it again.
   void LoadIcon();

@@ -205,6 +205,15 @@ void OGLWindow::ChangeWindowState(const platform::WindowEvent& message) {
       // Only a restore brings sound and music back.
       active_ = 1;
       break;
+    case platform::WindowEventKind::Hidden:
+    case platform::WindowEventKind::Shown:
+      hidden_ = message.kind == platform::WindowEventKind::Hidden;
+      return;
+    case platform::WindowEventKind::DisplayChanged:
+      if (window_ != nullptr) {
+        refreshRate_ = platform::RefreshRate(*window_);
+      }
+      return;
     default:
       break;
   }
@@ -327,6 +336,7 @@ bool OGLWindow::CreateWindow() {
   if (!inFullScreen_) {
     platform::SetWindowBounds(*window_, {windowX_, windowY_, clientWidth_, clientHeight_});
   }
+  refreshRate_ = platform::RefreshRate(*window_);
   return true;
 }
 

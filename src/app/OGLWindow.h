@@ -72,6 +72,11 @@ class OGLWindow {
   std::int16_t WindowX() const { return windowX_; }
   std::int16_t WindowY() const { return windowY_; }
   std::uint8_t Active() const { return active_; }
+  // Something of the window can be seen: neither minimised nor hidden. A
+  // window that only lost the keyboard is still seen.
+  bool Seen() const { return active_ != 0 && !hidden_; }
+  // The refresh rate of the display the window is on; 0 when it does not say.
+  int RefreshRate() const { return refreshRate_; }
   float FramesPerSecond() const { return framesPerSecond_; }
   void SetFramesPerSecond(float framesPerSecond) { framesPerSecond_ = framesPerSecond; }
   bool HasWindow() const { return window_ != nullptr; }
@@ -133,4 +138,6 @@ class OGLWindow {
   std::int16_t windowX_ = 0;
   std::int16_t windowY_ = 0;
   std::uint8_t active_ = 1;
+  bool hidden_ = false;
+  int refreshRate_ = 0;
 };

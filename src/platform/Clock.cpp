@@ -1,8 +1,9 @@
-// Time services on Linux: std::chrono's steady clock and localtime_r.
+// Time services on Linux: std::chrono's steady clock, nanosleep and localtime_r.
 #include "platform/Clock.h"
 
 #include <chrono>
 #include <ctime>
+#include <thread>
 
 namespace platform {
 
@@ -16,6 +17,17 @@ const std::chrono::steady_clock::time_point programStart = std::chrono::steady_c
 std::uint32_t MillisecondsSinceStart() {
   const auto elapsed = std::chrono::steady_clock::now() - programStart;
   return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+std::int64_t MicrosecondsSinceStart() {
+  const auto elapsed = std::chrono::steady_clock::now() - programStart;
+  return std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count();
+}
+
+void SleepMicroseconds(std::int64_t microseconds) {
+  if (microseconds > 0) {
+    std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+  }
 }
 
 LocalDateTime LocalNow() {

@@ -235,6 +235,15 @@ void AddWindowChange(const SDL_WindowEvent& change) {
       Pending().push_back(event);
       break;
     }
+    case SDL_WINDOWEVENT_HIDDEN:
+      Pending().push_back(WindowEvent{WindowEventKind::Hidden});
+      break;
+    case SDL_WINDOWEVENT_SHOWN:
+      Pending().push_back(WindowEvent{WindowEventKind::Shown});
+      break;
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+      Pending().push_back(WindowEvent{WindowEventKind::DisplayChanged});
+      break;
     case SDL_WINDOWEVENT_CLOSE:
       Pending().push_back(WindowEvent{WindowEventKind::Close});
       break;
@@ -287,6 +296,13 @@ bool PollWindowEvent(WindowEvent& event) {
   event = Pending().front();
   Pending().pop_front();
   return true;
+}
+
+void WaitForWindowEvent(int timeoutMs) {
+  // Without an event to fill in, SDL only looks: the message stays for the next poll.
+  if (Pending().empty()) {
+    SDL_WaitEventTimeout(nullptr, timeoutMs);
+  }
 }
 
 void PostQuit() {

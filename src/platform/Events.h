@@ -23,6 +23,9 @@ enum class WindowEventKind {
   Restored,
   Maximised,
   SizeChanged,
+  Hidden,  // nothing of the window can be seen: unmapped, or on another desktop
+  Shown,
+  DisplayChanged,    // the window moved onto another display
   ToggleFullScreen,  // Alt+Enter or F11
 };
 
@@ -52,6 +55,8 @@ struct WindowEvent {
 // make several messages (a typed text, Enter's key and character), which come
 // out one per call.
 bool PollWindowEvent(WindowEvent& event);
+// Blocks until a message is waiting, or for at most `timeoutMs`; takes none.
+void WaitForWindowEvent(int timeoutMs);
 // The loop's next message will be Quit.
 void PostQuit();
 

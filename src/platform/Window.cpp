@@ -95,7 +95,8 @@ GLContext* CreateGLContext(NativeWindow& window) {
     context = SDL_GL_CreateContext(window.sdl);
   }
   if (context != nullptr) {
-    // Not every driver can wait for the display; the frame then just runs free.
+    // Not every driver waits for the display (software OpenGL on X does not);
+    // the main loop then rests between frames itself.
     SDL_GL_SetSwapInterval(1);
   }
   return static_cast<GLContext*>(context);
@@ -133,6 +134,14 @@ WindowBounds DisplayBounds(int display) {
     return {};
   }
   return {area.x, area.y, area.w, area.h};
+}
+
+int RefreshRate(NativeWindow& window) {
+  SDL_DisplayMode mode;
+  if (SDL_GetCurrentDisplayMode(DisplayOfWindow(window), &mode) != 0) {
+    return 0;
+  }
+  return std::max(mode.refresh_rate, 0);
 }
 
 void SetWindowBounds(NativeWindow& window, const WindowBounds& bounds) {

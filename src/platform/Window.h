@@ -49,7 +49,7 @@ void DestroyWindow(NativeWindow* window);
 bool HasAcceleratedVisual(const NativeWindow& window);
 
 // Makes the context current with a swap interval of 1, so frames follow the
-// display. When the accelerated visual cannot carry a context but an
+// display where the driver honours it. When the accelerated visual cannot carry a context but an
 // unaccelerated one can, the window is made again without acceleration.
 // Null when no context can be made.
 GLContext* CreateGLContext(NativeWindow& window);
@@ -68,6 +68,8 @@ void LeaveFullScreen(NativeWindow& window);
 // display lies on the desktop; zero-sized when it cannot be read.
 int DisplayOfWindow(NativeWindow& window);
 WindowBounds DisplayBounds(int display);
+// How many times a second the display the window is on refreshes; 0 when it does not say.
+int RefreshRate(NativeWindow& window);
 
 void SetWindowBounds(NativeWindow& window, const WindowBounds& bounds);
 WindowPosition GetWindowPosition(NativeWindow& window);

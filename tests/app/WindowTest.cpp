@@ -153,7 +153,8 @@ TEST_F(WindowWorld, MouseAndKeyMessagesBecomeInputEvents) {
 }
 
 // Minimised, the effects are muted; only a restore brings them back as the
-// settings say. Every screen gets the window's new size.
+// settings say. Hidden, nothing is drawn but nothing is muted. Every screen
+// gets the window's new size.
 TEST_F(WindowWorld, MinimisingMutesTheGameAndOnlyARestoreWakesItAsSet) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   OApplication app(config, log);
@@ -164,6 +165,7 @@ TEST_F(WindowWorld, MinimisingMutesTheGameAndOnlyARestoreWakesItAsSet) {
     config.soundOn = soundOn;
     app.HandleWindowEvent(Message(Kind::Minimised));
     EXPECT_EQ(app.Active(), 0);
+    EXPECT_FALSE(app.Seen());
     EXPECT_FALSE(app.Sound().effectsEnabled);
     app.HandleWindowEvent(Message(Kind::Maximised, 0, 0, 1024, 768));
     EXPECT_EQ(app.Active(), 1);
@@ -171,6 +173,12 @@ TEST_F(WindowWorld, MinimisingMutesTheGameAndOnlyARestoreWakesItAsSet) {
     EXPECT_EQ(screen.PixelWidth(), 1024);
     app.HandleWindowEvent(Message(Kind::Restored, 0, 0, 800, 600));
     EXPECT_EQ(app.Sound().effectsEnabled, soundOn);
+    app.HandleWindowEvent(Message(Kind::Hidden));
+    EXPECT_FALSE(app.Seen());
+    EXPECT_EQ(app.Sound().effectsEnabled, soundOn);
+    app.HandleWindowEvent(Message(Kind::Shown));
+    EXPECT_TRUE(app.Seen());
+    EXPECT_EQ(screen.PixelHeight(), 600);
     app.HandleWindowEvent(Message(Kind::SizeChanged, 0, 0, 640, 480));
     EXPECT_EQ(screen.PixelHeight(), 480);
   }
@@ -235,11 +243,13 @@ TEST_F(OffscreenWorld, AModeChangeMakesANewWindowAndContextAtTheDisplaysCorner) 
   EXPECT_TRUE(window.HasWindow() && window.HasRenderingContext());
   EXPECT_EQ(ClearAndReadBack(0, 0, 1), (Rgba{0, 0, 255, 255}));
   EXPECT_THAT(boxes, IsEmpty());
-  // Closing the window ends the loop through the quit message; the video
-  // system may still report changes to earlier windows first.
+  // The old window hides as it goes, the new one is seen. Closing the window
+  // ends the loop through the quit message.
   platform::WindowEvent message;
   while (platform::PollWindowEvent(message)) {
+    window.HandleWindowEvent(message);
   }
+  EXPECT_TRUE(window.Seen());
   window.HandleWindowEvent(Message(Kind::Close));
   bool quit = false;
   while (!quit && platform::PollWindowEvent(message)) {
