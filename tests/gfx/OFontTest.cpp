@@ -3,6 +3,10 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
 #include "TextureTest.h"
 #include "assetgen/RgbaImage.h"
 #include "core/OException.h"
@@ -31,6 +35,7 @@ Bytes TestFont(int rightmostInkOfA = 20) {
   Ink(sheet, 159, 4, 16, 4, 16);
   Ink(sheet, 'H', 4, 20, 11, 27);
   Ink(sheet, '?', 4, 4, 13, 11);
+  Ink(sheet, 'P', 0, 8, 1, 15);
   return sheet.ToTga(true);
 }
 
@@ -113,31 +118,108 @@ TEST_F(OFontTest, DrawsACountedPartOfTheTextInRedWhenHighlighted) {
   EXPECT_TRUE(Is(15, 15, 'R') && Is(39, 15, 'R')) << "a count past the end draws the whole text";
   EXPECT_TRUE(Is(24, 6, 'B')) << "no shadow under highlighted text";
   // Code 200 has no cell of its own and shows as '?', inked high in its cell,
-  // not as 'H', whose cell its list would wrap round to.
+  // not as 'H', whose cell it would wrap round to.
   StartPicture();
   font_.DrawCounted(1, "\xc8", false, false, 0.5f);
   EXPECT_TRUE(Is(15, 46, 'Y') && Is(15, 15, 'B'));
 }
 
+// How the font has always drawn a glyph: its whole cell on a quad one unit
+// short of 32, the pen moved on by each advance.
+void DrawWholeCells(const OFont& font, std::string_view text, float scale) {
+  glPushMatrix();
+  glScalef(scale, scale, scale);
+  for (const char character : text) {
+    const int cell = static_cast<unsigned char>(character) - 32;
+    const float s = static_cast<float>(cell % 16) / 16;
+    const float t = 1.0f - static_cast<float>(cell / 16) / 8 - 1.0f / 8;
+    glBegin(GL_QUADS);
+    for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}}) {
+      glTexCoord2f(s + static_cast<float>(x) / 16, t + static_cast<float>(y) / 8);
+      glVertex2i(31 * x, 31 * y);
+    }
+    glEnd();
+    glTranslatef(font.TextWidth(std::string(1, character)), 0, 0);
+  }
+  glPopMatrix();
+}
+
+// The font cuts each glyph's quad down to where ink can show, its own or a
+// neighbouring cell's filtered across the edge, for the mip levels the text
+// is sampled at; the picture must stay what whole cells draw. 'B' is inked at
+// its cell's left edge, '1' lies under the ink on the bottom edge of 'A',
+// '"' beside the ink on the right edge of '!'; as the sheet repeats, code 145
+// at its bottom lies under that ink, and '_' at its right edge beside the ink
+// at the left of 'P'.
+TEST_F(OFontTest, ShowsWhatWholeCellsShowAtEverySize) {
+  // Cells that show their neighbours' ink, ink at a cell's own edge, and solid
+  // blocks at as many offsets from the pixel grid.
+  const std::string edges = std::string("_1\"\x91") + "B!";
+  const std::string blocks = "HHHHHH";
+  const struct {
+    const char* name;
+    std::uint32_t filterMode;
+    float pixelsPerUnit;
+    float turn;
+    float squash;
+    std::string text;
+  } cases[] = {
+      {"magnified, nearest texel", 0, 1.5f, 0, 1, "AB"},
+      {"magnified, mipmaps", 10, 1.5f, 0, 1, "AB"},
+      {"between levels 0 and 1", 10, 0.75f, 0, 1, edges + blocks},
+      {"between levels 1 and 2", 10, 0.35f, 0, 1, edges + blocks},
+      {"smaller still", 10, 0.2f, 0, 1, edges + blocks},
+      {"turned", 10, 1.0f, 30, 1, edges},
+      {"squashed to level 2", 10, 0.6f, 0, 0.5f, edges + blocks},
+  };
+  OTexture sheet;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    font_.Unload();
+    manager_.SetFilterMode(c.filterMode);
+    ASSERT_TRUE(font_.Load());
+    sheet.Set("Font.Tga");
+    std::vector<std::uint8_t> pictures[2];
+    for (int whole = 0; whole < 2; ++whole) {
+      StartPicture();
+      // A unit a pixel, and off the pixel grid: with texel edges on pixel
+      // centres, nearest filtering picks either side as rounding falls.
+      glScalef(0.25f, 0.25f, 1);
+      glTranslatef(2.3f, 20.3f, 0);
+      glRotatef(c.turn, 0, 0, 1);
+      glScalef(1, c.squash, 1);
+      if (whole == 0) {
+        font_.DrawCounted(99, c.text, false, false, c.pixelsPerUnit);
+      } else {
+        sheet.Bind();
+        glEnable(GL_BLEND);
+        glColor4f(1, 1, 0, 1);
+        DrawWholeCells(font_, c.text, c.pixelsPerUnit);
+        glDisable(GL_BLEND);
+      }
+      pictures[whole] = context_.ReadPixels();
+    }
+    int worst = 0;
+    for (std::size_t i = 0; i < pictures[0].size(); ++i) {
+      worst = std::max(worst, std::abs(pictures[0][i] - pictures[1][i]));
+    }
+    EXPECT_LE(worst, 1) << "a step more than rounding";
+    sheet.Clear();
+  }
+}
+
 using OFontWithoutTexture = GLTest;
 
-// The lists that 'A' would call belong to someone else: here they paint red.
 TEST_F(OFontWithoutTexture, ThrowsOnLoadingAndDrawsNothing) {
   TextureArchive archive({});
   OFont font("Font.Tga");
   EXPECT_THROW(font.Load(), OFileNotFound);
-  const GLuint listOfA = 'A' - OFont::kFirstCode;
-  glNewList(listOfA, GL_COMPILE);
-  glColor3f(1, 0, 0);
-  glRectf(-100, -100, 100, 100);
-  glEndList();
   StartPicture();
   font.DrawText(0, 0, "A", false, 1.0f);
   EXPECT_TRUE(ColourNear(context_.PixelAt(32, 32), 'B', 8));
-  glDeleteLists(listOfA, 1);
 }
 
-// A display-mode change: lists and texture go with the old context, and the
+// A display-mode change: the texture goes with the old context, and the
 // font loads again in the new one, keeping the widths it measured first.
 TEST(OFont, DrawsAgainInANewContextWithTheFirstWidths) {
   OTextureManager& manager = OTextureManager::Instance();
