@@ -85,6 +85,7 @@ bool OModelData::Parse(const std::string& path, bool loadTextures) {
 }
 
 void OModelData::ComputeNormals() {
+  ++geometryRevision;
   normals.assign(positions.size(), Vector{0.0f, 0.0f, 0.0f});
   for (const Face& face : faces) {
     const Vector& a = positions[face.vertex[0]];
@@ -104,6 +105,7 @@ void OModelData::ComputeNormals() {
 void OModelData::ScaleGeometry(float x, float y, float z) {
   // Kept as the product of every scaling, so a reload from the file ends where this left off.
   geometryScale = {geometryScale[0] * x, geometryScale[1] * y, geometryScale[2] * z};
+  ++geometryRevision;
   for (Vector& position : positions) {
     position = {position[0] * x, position[1] * y, position[2] * z};
   }

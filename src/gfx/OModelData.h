@@ -49,4 +49,7 @@ class OModelData : public RCObject {
   std::unique_ptr<OTexture> texture1;
   std::unique_ptr<OTexture> texture2;
   bool objectsCompiled = false;
+  // Counts the changes made to the pools here, so that the objects' vertex
+  // arrays know when they are out of date.
+  std::uint32_t geometryRevision = 0;
 };

@@ -1,5 +1,8 @@
 #include "gfx/OModelObject.h"
 
+#include <map>
+#include <utility>
+
 #include "gfx/OModelData.h"
 
 OModelObject::OModelObject(const OModelData& data, std::size_t firstFace, std::size_t faceCount,
@@ -33,15 +36,42 @@ void OModelObject::DeleteDisplayList() {
   compiled_ = false;
 }
 
-void OModelObject::DrawFaces() const {
-  glBegin(GL_TRIANGLES);
+void OModelObject::BuildArrays() {
+  vertices_.clear();
+  indices_.clear();
+  std::map<std::pair<std::uint32_t, std::uint32_t>, GLuint> shared;
   for (std::size_t index = firstFace_; index < firstFace_ + faceCount_; ++index) {
     const OModelData::Face& face = data_.faces[index];
     for (int corner = 0; corner < 3; ++corner) {
-      glNormal3fv(data_.normals[face.vertex[corner]].data());
-      glTexCoord2fv(data_.texCoords[face.texCoord[corner]].data());
-      glVertex3fv(data_.positions[face.vertex[corner]].data());
+      const auto [found, added] = shared.try_emplace({face.vertex[corner], face.texCoord[corner]},
+                                                     static_cast<GLuint>(vertices_.size()));
+      if (added) {
+        vertices_.push_back({data_.normals[face.vertex[corner]], data_.texCoords[face.texCoord[corner]],
+                             data_.positions[face.vertex[corner]]});
+      }
+      indices_.push_back(found->second);
     }
   }
-  glEnd();
+  builtRevision_ = data_.geometryRevision;
+  built_ = true;
+}
+
+void OModelObject::DrawFaces() {
+  if (!built_ || builtRevision_ != data_.geometryRevision) {
+    BuildArrays();
+  }
+  if (indices_.empty()) {
+    return;
+  }
+  constexpr GLsizei kStride = sizeof(Vertex);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glNormalPointer(GL_FLOAT, kStride, vertices_[0].normal.data());
+  glTexCoordPointer(2, GL_FLOAT, kStride, vertices_[0].texCoord.data());
+  glVertexPointer(3, GL_FLOAT, kStride, vertices_[0].position.data());
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT, indices_.data());
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_NORMAL_ARRAY);
 }

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "gfx/O3D.h"
 
@@ -36,7 +38,19 @@ class OModelObject : public O3D {
   const Material& GetMaterial() const { return material_; }
 
  private:
-  void DrawFaces() const;
+  // One corner as the arrays hand it to OpenGL.
+  struct Vertex {
+    std::array<float, 3> normal;
+    std::array<float, 2> texCoord;
+    std::array<float, 3> position;
+  };
+
+  // One call for all the faces: corners given one by one cost the driver more
+  // than the triangles cost the rasterizer.
+  void DrawFaces();
+  // Corners that share a position and a texture coordinate become one vertex,
+  // so the lighting is worked out once for them.
+  void BuildArrays();
 
   const OModelData& data_;
   std::size_t firstFace_;
@@ -44,4 +58,9 @@ class OModelObject : public O3D {
   Material material_;
   GLuint displayList_ = 0;
   bool compiled_ = false;
+  std::vector<Vertex> vertices_;
+  std::vector<GLuint> indices_;
+  // The geometry the arrays were built from; they are built again when it moves on.
+  std::uint32_t builtRevision_ = 0;
+  bool built_ = false;
 };

@@ -78,6 +78,10 @@ TEST_F(OModelTest, DrawsOpaqueAndLitOrBlendedAndUnlit) {
   EXPECT_EQ(context_.PixelAt(2, 2), kBlack);
   EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND))
       << "opaque, with the lighting left as it was";
+  model.ScaleGeometry(4, 4, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  model.Draw();
+  EXPECT_EQ(context_.PixelAt(2, 2), kWhite) << "drawn as scaled after it was drawn";
 
   glClear(GL_COLOR_BUFFER_BIT);
   model.SetAlpha(0.5f);

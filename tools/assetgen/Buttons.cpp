@@ -106,7 +106,7 @@ TexMap PartMap(ButtonArt::ControlPart part, float halfWidth, float halfHeight) {
 AsvmFile CheckBoxModel() {
   MeshBuilder mesh;
   mesh.BeginObject();
-  AddRoundedBox(mesh, RoundedBox{{0.34f, 0.34f, 0.1f}, 0.06f, {1, 1, 1}, 2}, Moved({0, 0, 0}),
+  AddRoundedBox(mesh, RoundedBox{{0.34f, 0.34f, 0.1f}, 0.06f, {1, 1, 1}, {2, 2, 2}}, Moved({0, 0, 0}),
                 PartMap(ButtonArt::ControlPart::Box, 0.34f, 0.34f));
   mesh.BeginObject();
   const TexMap mark = PartMap(ButtonArt::ControlPart::Mark, 0.3f, 0.3f);
@@ -148,7 +148,7 @@ AsvmFile RadioModel() {
 AsvmFile RailModel() {
   MeshBuilder mesh;
   mesh.BeginObject();
-  AddRoundedBox(mesh, RoundedBox{{10.0f, 0.32f, 0.22f}, 0.15f, {8, 1, 1}, 2}, Moved({0, 0, 0}),
+  AddRoundedBox(mesh, RoundedBox{{10.0f, 0.32f, 0.22f}, 0.15f, {8, 1, 1}, {2, 2, 2}}, Moved({0, 0, 0}),
                 PartMap(ButtonArt::ControlPart::Rail, 10.0f, 0.32f));
   return mesh.Build(kControlsTexture);
 }
@@ -157,7 +157,7 @@ AsvmFile RailModel() {
 AsvmFile ThumbModel() {
   MeshBuilder mesh;
   mesh.BeginObject();
-  AddRoundedBox(mesh, RoundedBox{{0.7f, 1.2f, 0.4f}, 0.25f, {1, 2, 1}, 2}, Moved({0, 0, -0.45f}),
+  AddRoundedBox(mesh, RoundedBox{{0.7f, 1.2f, 0.4f}, 0.25f, {1, 2, 1}, {2, 2, 2}}, Moved({0, 0, -0.45f}),
                 PartMap(ButtonArt::ControlPart::Thumb, 0.7f, 1.2f));
   return mesh.Build(kControlsTexture);
 }
@@ -176,12 +176,12 @@ AsvmFile SkinModel() {
     const float forward = highlighted ? -0.8f : 0.0f;
     for (int i = 0; i < 4; ++i) {
       const TexMap map = FrontMap(-kTile, kTile, -kTile, kTile, SkinAtlas::TextureRect(cells[i]));
-      AddRoundedBox(mesh, RoundedBox{{kTile, kTile, 0.8f}, 0.6f, {1, 1, 1}, 2},
+      AddRoundedBox(mesh, RoundedBox{{kTile, kTile, 0.8f}, 0.6f, {1, 1, 1}, {2, 2, 2}},
                     Moved({places[i][0] * spacing, places[i][1] * spacing, forward}), map);
     }
     if (highlighted) {
       const float back = 2.0f * spacing;
-      AddRoundedBox(mesh, RoundedBox{{back, back, 0.3f}, 0.25f, {1, 1, 1}, 2}, Moved({0, 0, 0.6f}),
+      AddRoundedBox(mesh, RoundedBox{{back, back, 0.3f}, 0.25f, {1, 1, 1}, {2, 2, 2}}, Moved({0, 0, 0.6f}),
                     FrontMap(-back, back, -back, back, SkinAtlas::TextureRect(SkinAtlas::kMarker)));
     }
   }

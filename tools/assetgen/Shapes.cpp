@@ -83,7 +83,7 @@ void AddRoundedBox(MeshBuilder& mesh, const RoundedBox& box, const Warp& warp, c
   std::array<std::vector<float>, 3> samples;
   Vec3 inner;
   for (int axis = 0; axis < 3; ++axis) {
-    samples[axis] = AxisSamples(box.half[axis], box.radius, box.flat[axis], box.round);
+    samples[axis] = AxisSamples(box.half[axis], box.radius, box.flat[axis], box.round[axis]);
     inner[axis] = box.half[axis] - box.radius;
   }
   auto rounded = [&](const Vec3& p) {

@@ -23,7 +23,10 @@ struct RoundedBox {
   Vec3 half;                // half sizes along x, y, z
   float radius;             // of the rounded edges and corners, at most the smallest half size
   std::array<int, 3> flat;  // segments across the flat part of each axis
-  int round;                // segments across each quarter of an edge's rounding
+  // Segments across each eighth of a turn of rounding, by the axis it turns
+  // toward: round[0] spaces the rounding that leads from the other faces onto
+  // the +x and -x faces.
+  std::array<int, 3> round;
 };
 // A closed box with rounded edges around the origin, every point passed
 // through `warp` before it is stored (texture coordinates come from the point
