@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "ScratchGameFolder.h"
 #include "app/DEraviriv.h"
 #include "core/OConfig.h"
 #include "core/OLog.h"
@@ -45,17 +46,7 @@ std::string TextureQuality() {
 }
 
 void EnterScratchGameFolder(std::int64_t mode, std::int64_t fullScreen) {
-  namespace fs = std::filesystem;
-  static const fs::path folder = [] {
-    const fs::path scratch = fs::temp_directory_path() / "tornet-bench-game";
-    fs::remove_all(scratch);
-    fs::create_directories(scratch / "Data");
-    fs::create_symlink(fs::path(TORNET_GAME_DIR) / "Data/Resource.Ztr", scratch / "Data/Resource.Ztr");
-    fs::create_directory_symlink(fs::path(TORNET_GAME_DIR) / "Data/Sounds", scratch / "Data/Sounds");
-    fs::current_path(scratch);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    return scratch;
-  }();
+  static const std::filesystem::path folder = EnterNewScratchGameFolder("tornet-bench-game");
   std::ofstream(folder / "Data/Config.Cfg") << mode << "\n32\n"
                                             << fullScreen << "\n"
                                             << TextureQuality() << "\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n";

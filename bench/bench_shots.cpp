@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchGameFolder.h"
 #include "app/DEraviriv.h"
 #include "core/OConfig.h"
 #include "core/OLog.h"
@@ -30,13 +31,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void EnterScratchGameFolder() {
-  const fs::path scratch = fs::temp_directory_path() / "tornet-shots-game";
-  fs::remove_all(scratch);
-  fs::create_directories(scratch / "Data");
-  fs::create_symlink(fs::path(TORNET_GAME_DIR) / "Data/Resource.Ztr", scratch / "Data/Resource.Ztr");
-  fs::create_directory_symlink(fs::path(TORNET_GAME_DIR) / "Data/Sounds", scratch / "Data/Sounds");
-  fs::current_path(scratch);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const fs::path scratch = EnterNewScratchGameFolder("tornet-shots-game");
   // 1024 x 768, 32 bits, windowed, trilinear textures, as a first start otherwise.
   std::ofstream(scratch / "Data/Config.Cfg") << "2\n32\n0\n10\n1\n1\n0\n16384\n50\n0\n1\n1\nscr.tga\n";
 }
@@ -94,8 +89,8 @@ int main(int argc, char** argv) {
     SavePicture(*game, out / ("help_" + std::to_string(page) + ".ppm"));
   }
   auto* gameType = dynamic_cast<GameTypeWindow*>(screens.FindWindow(GameTypeWindow::kIdentifier));
-  for (const auto& [mode, modeName] : {std::pair{GameTypeWindow::kRemover, "remover"},
-                                       std::pair{GameTypeWindow::kBreakdown, "breakdown"}}) {
+  for (const auto& [mode, modeName] :
+       {std::pair{GameTypeWindow::kRemover, "remover"}, std::pair{GameTypeWindow::kBreakdown, "breakdown"}}) {
     for (const std::int32_t detail : {OModelManager::kLowDetail, OModelManager::kHighDetail}) {
       OModelManager::Instance().SetDetail(detail);
       OModelManager::Instance().ReloadDetailModels();
