@@ -1,4 +1,4 @@
-// Time services on Linux: std::chrono's steady clock, nanosleep and localtime_r.
+// Time services on Linux: std::chrono's steady clock, sleep_for and localtime_r.
 #include "platform/Clock.h"
 
 #include <chrono>

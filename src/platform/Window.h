@@ -49,8 +49,9 @@ void DestroyWindow(NativeWindow* window);
 bool HasAcceleratedVisual(const NativeWindow& window);
 
 // Makes the context current with a swap interval of 1, so frames follow the
-// display where the driver honours it. When the accelerated visual cannot carry a context but an
-// unaccelerated one can, the window is made again without acceleration.
+// display where the driver honours it. When the accelerated visual cannot
+// carry a context but an unaccelerated one can, the window is made again
+// without acceleration.
 // Null when no context can be made.
 GLContext* CreateGLContext(NativeWindow& window);
 // False when the context could not be released from the thread.
