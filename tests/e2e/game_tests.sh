@@ -27,6 +27,14 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  if [ -n "$game_pid" ]; then
+    if kill -0 "$game_pid" 2>/dev/null; then
+      echo "The game is still running." >&2
+    else
+      echo "The game has ended; the end of what it printed:" >&2
+      tail -n 40 "$folder/stderr" >&2
+    fi
+  fi
   [ -f "$folder/Report.html" ] && sed 's/<[^>]*>//g' "$folder/Report.html" >&2
   exit 1
 }
