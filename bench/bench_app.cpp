@@ -18,6 +18,7 @@
 
 #include "ScratchGameFolder.h"
 #include "app/DEraviriv.h"
+#include "app/ShownFrame.h"
 #include "core/OConfig.h"
 #include "core/OLog.h"
 #include "gfx/OModelManager.h"
@@ -126,6 +127,27 @@ TORNET_SCREEN_BENCHMARK(GameTypeWindow);
 TORNET_SCREEN_BENCHMARK(OConfigWindow);
 TORNET_SCREEN_BENCHMARK(OHelpWindow);
 TORNET_SCREEN_BENCHMARK(ScoreWindow);
+
+// The menu frame, read back and compared with the one before it, as the main
+// loop does once the player has done nothing for a moment; set beside
+// BM_ScreenFrame/OMenuWindow, the difference is the comparison's cost.
+void BM_MenuFrameCompared(benchmark::State& state) {
+  std::unique_ptr<DEraviriv> game = StartGame(state.range(0));
+  ShownFrame shown;
+  for (auto _ : state) {
+    game->DrawFrame(16);
+    benchmark::DoNotOptimize(shown.SameAsDrawn(game->ClientWidth(), game->ClientHeight()));
+    game->Flip();
+  }
+  glFinish();
+  state.SetLabel(SizeOf(*game));
+  StopGame(game);
+}
+BENCHMARK(BM_MenuFrameCompared)
+    ->Apply(AtBothSizes)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // The main menu in a window and full screen at the same resolution, side by
 // side: full screen draws the same picture into an offscreen buffer, then

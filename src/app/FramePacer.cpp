@@ -35,7 +35,7 @@ void FramePacer::Restart() {
 }
 
 std::int64_t FramePacer::RestBefore(std::int64_t now) const {
-  return resting_ && nextDue_ > now ? nextDue_ - now : 0;
+  return (resting_ || notShown_) && nextDue_ > now ? nextDue_ - now : 0;
 }
 
 void FramePacer::FrameBegins(std::int64_t now) {
@@ -49,6 +49,7 @@ void FramePacer::FrameBegins(std::int64_t now) {
   }
   nextDue_ += period_;
   frameStart_ = now;
+  notShown_ = false;
 }
 
 void FramePacer::FrameEnds(std::int64_t now) {

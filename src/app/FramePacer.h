@@ -26,6 +26,9 @@ class FramePacer {
   void FrameBegins(std::int64_t now);
   // After the swap: the frame's own time tells whether the swap waited.
   void FrameEnds(std::int64_t now);
+  // Instead of FrameEnds for a frame that was drawn but not swapped: nothing
+  // waited for the display, so the loop rests before the next one either way.
+  void FrameNotShown() { notShown_ = true; }
 
   bool Resting() const { return resting_; }
   std::int64_t Period() const { return period_; }
@@ -34,6 +37,7 @@ class FramePacer {
   int refreshRate_ = 0;
   std::int64_t period_ = 0;
   bool resting_ = false;
+  bool notShown_ = false;
   // Frames that ended well inside a period, less those that did not.
   int quickFrames_ = 0;
   std::int64_t frameStart_ = 0;

@@ -106,23 +106,47 @@ int OApplication::Run() {
       pacer.Restart();
       continue;
     }
+    if (const std::int64_t rest = still_.RestBefore(platform::MicrosecondsSinceStart()); rest > 0) {
+      // A message ends the wait at once.
+      platform::WaitForWindowEvent(static_cast<int>((rest + 999) / 1000));
+      continue;
+    }
     pacer.SetRefreshRate(RefreshRate());
     if (const std::int64_t rest = pacer.RestBefore(platform::MicrosecondsSinceStart()); rest > 0) {
       platform::SleepMicroseconds(rest);
       // Messages that came meanwhile go first.
       continue;
     }
-    pacer.FrameBegins(platform::MicrosecondsSinceStart());
+    const std::int64_t begins = platform::MicrosecondsSinceStart();
+    pacer.FrameBegins(begins);
     const std::uint32_t now = platform::MillisecondsSinceStart();
     const std::uint32_t delta = now - last;
     frameCounter_.Add(delta);
     SetFramesPerSecond(frameCounter_.PerSecond());
-    Frame(delta);
-    pacer.FrameEnds(platform::MicrosecondsSinceStart());
+    DrawFrame(delta);
+    if (ShowIfChanged(begins)) {
+      pacer.FrameEnds(platform::MicrosecondsSinceStart());
+    } else {
+      pacer.FrameNotShown();
+    }
     last = now;
   }
   Shutdown();
   return 0;
+}
+
+bool OApplication::ShowIfChanged(std::int64_t drawnAt) {
+  if (!still_.Compares(drawnAt)) {
+    shownFrame_.Forget();
+    Flip();
+    return true;
+  }
+  const bool same = shownFrame_.SameAsDrawn(ClientWidth(), ClientHeight());
+  still_.Compared(drawnAt, same);
+  if (!same) {
+    Flip();
+  }
+  return !same;
 }
 
 bool OApplication::HandleMessages() {
@@ -131,12 +155,20 @@ bool OApplication::HandleMessages() {
     if (message.kind == platform::WindowEventKind::Quit) {
       return false;
     }
+    // Any message may change what the window should show, even one the game
+    // does not handle: the window exposed again needs its picture.
+    still_.Stirred(platform::MicrosecondsSinceStart());
     HandleWindowEvent(message);
   }
   return true;
 }
 
 void OApplication::Frame(std::uint32_t deltaMs) {
+  DrawFrame(deltaMs);
+  Flip();
+}
+
+void OApplication::DrawFrame(std::uint32_t deltaMs) {
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   if (ORenderWindow* screen = screens_.ActiveWindow()) {
@@ -157,7 +189,6 @@ void OApplication::Frame(std::uint32_t deltaMs) {
   if (OMusic::ModuleEnded() && music_.playing) {
     music_.Next();
   }
-  Flip();
 }
 
 void OApplication::Resize() {

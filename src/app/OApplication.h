@@ -12,6 +12,8 @@
 #include "app/OGLWindow.h"
 #include "app/OScreenHost.h"
 #include "app/OScreenList.h"
+#include "app/ShownFrame.h"
+#include "app/StillPicture.h"
 #include "audio/OMusic.h"
 #include "audio/OSound.h"
 #include "audio/SoundGroups.h"
@@ -30,6 +32,8 @@ class OApplication : public OGLWindow, public OScreenHost {
   // One frame: the shown screen's update and drawing, the pointer over it, the
   // next module when the music ended, and the swap.
   void Frame(std::uint32_t deltaMs) override;
+  // The frame without the swap.
+  void DrawFrame(std::uint32_t deltaMs);
   // Every screen gets the window's new size.
   void Resize() override;
   // Minimised: effects are muted and the music pauses.
@@ -55,8 +59,9 @@ class OApplication : public OGLWindow, public OScreenHost {
   void PlaySound(std::int32_t sound) override;
 
   // Handles every waiting message, then draws a frame when one is due: no
-  // more often than the display refreshes, and never while the window is
-  // not seen. Until the quit message; returns 0.
+  // more often than the display refreshes, never while the window is not
+  // seen, and only now and then while the picture stays the same. Until the
+  // quit message; returns 0.
   int Run();
   // The loading picture with its progress line, for the start-up.
   void DrawLoading(int percent);
@@ -83,6 +88,9 @@ class OApplication : public OGLWindow, public OScreenHost {
  private:
   // Every message waiting; false on the quit message.
   bool HandleMessages();
+  // Swaps in the frame drawn at `drawnAt` unless it is known to equal the one
+  // on the screen already; whether it swapped.
+  bool ShowIfChanged(std::int64_t drawnAt);
   void DrawApplyingChanges();
   // The window's icon from "Icon.Tga"; a window made anew gets it again.
   void LoadIcon();
@@ -99,6 +107,8 @@ class OApplication : public OGLWindow, public OScreenHost {
   OScreenList screens_;
   SoundGroups soundGroups_;
   FrameCounter frameCounter_;
+  StillPicture still_;
+  ShownFrame shownFrame_;
   int iconWidth_ = 0;
   int iconHeight_ = 0;
   std::vector<std::uint8_t> iconPixels_;  // RGBA, top row first

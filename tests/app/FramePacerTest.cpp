@@ -120,4 +120,18 @@ TEST(FramePacer, ARestartDrawsAtOnceAndWatchesTheSwapAgain) {
   EXPECT_GE(FramePacer(144).Period() * 144, 1'000'000) << "no faster than the display, rounding and all";
 }
 
+// Where the swap keeps the rhythm, a frame drawn but not swapped waited for
+// nothing: the loop rests out its period all the same, and only for that frame.
+TEST(FramePacer, AFrameNotShownIsRestedOutEvenWhereTheSwapKeepsTheRhythm) {
+  FramePacer pacer(60);
+  EXPECT_EQ(RunFor2Seconds(pacer, {60, 16'667, 0}, {{5}}).framesInSecondSecond, 60);
+  ASSERT_FALSE(pacer.Resting());
+  pacer.FrameBegins(3000 * kMs);
+  pacer.FrameNotShown();
+  EXPECT_EQ(pacer.RestBefore(3005 * kMs), pacer.Period() - 5 * kMs);
+  pacer.FrameBegins(3017 * kMs);
+  pacer.FrameEnds(3033 * kMs);
+  EXPECT_EQ(pacer.RestBefore(3033 * kMs), 0);
+}
+
 }  // namespace
