@@ -190,7 +190,7 @@ void OGLWindow::TranslateMouse(const platform::WindowEvent& message) {
 }
 
 void OGLWindow::TranslateKeyboard(const platform::WindowEvent& message) {
-  OnInput(OEvent::Key(KeyboardEventType(message.kind), message.key, 0));
+  OnInput(OEvent::Key(KeyboardEventType(message.kind), message.key, message.flags));
 }
 
 void OGLWindow::ChangeWindowState(const platform::WindowEvent& message) {

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "game/BlockManager.h"
 #include "game/BoardAudio.h"
 #include "game/BoardButtons.h"
+#include "game/BoardCursor.h"
 
 Cylinder::Cylinder(std::uint32_t controlId, std::uint16_t ringCount, std::uint16_t cellsPerRing,
                    float ringRadius, float ringSpacing, Timing timing)
@@ -108,6 +110,7 @@ void Cylinder::Draw() {
     DrawCircles(*rings_[activeRing_]);
   }
   glDisable(GL_CULL_FACE);
+  DrawCursor();
   glPopMatrix();
 }
 
@@ -148,6 +151,45 @@ void Cylinder::DrawCircles(const Ring& ring) const {
   }
   glDisable(GL_LINE_SMOOTH);
   glDisable(GL_BLEND);
+  glEnable(GL_LIGHTING);
+  glEnable(GL_TEXTURE_2D);
+  glPopMatrix();
+}
+
+void Cylinder::DrawCursor() const {
+  if (cursor_ == nullptr || !cursor_->Shown() || cursor_->Position() >= ringCount_) {
+    return;
+  }
+  // A frame round the cell's outer face, which stays where it is while the
+  // ring turns under it: the ring's height without its turn.
+  const Ring& ring = RingAt(cursor_->Position());
+  const Block& block = ring.BlockAt(0);
+  const float step = 2.0f * std::numbers::pi_v<float> / static_cast<float>(ring.CellCount());
+  const float middle = static_cast<float>(cursor_->Column()) * step + std::numbers::pi_v<float> / 2.0f;
+  // A little outside the face, so that the frame hugs the block's edges.
+  const float reach = ring.Radius() + block.halfExtents[2] * 1.05f;
+  const float halfHeight = block.halfExtents[1] * 1.05f;
+  const float halfAngle = step / 2.0f;
+  glPushMatrix();
+  glTranslatef(ring.transform[12], ring.transform[13], ring.transform[14]);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_DEPTH_TEST);
+  // Dark under light: the frame shows on every colour of block, and on none.
+  for (const auto& [width, grey] : {std::pair{7.0f, 0.0f}, std::pair{3.0f, 1.0f}}) {
+    glLineWidth(width);
+    glColor3f(grey, grey, grey);
+    glBegin(GL_LINE_LOOP);
+    for (const auto& [side, z] : {std::pair{-1.0f, -halfHeight}, std::pair{1.0f, -halfHeight},
+                                  std::pair{1.0f, halfHeight}, std::pair{-1.0f, halfHeight}}) {
+      const float angle = middle + side * halfAngle;
+      glVertex3f(std::cos(angle) * reach, std::sin(angle) * reach, z);
+    }
+    glEnd();
+  }
+  glLineWidth(1.0f);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  glEnable(GL_DEPTH_TEST);
   glEnable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);
   glPopMatrix();

@@ -17,6 +17,7 @@
 class ArrowList;
 class BlockManager;
 class BoardAudio;
+class BoardCursor;
 class BoardButtons;
 class CellPicker;
 
@@ -86,6 +87,8 @@ class Cylinder : public OControl, public O3D {
   void SetManager(BlockManager* manager) { manager_ = manager; }
   BlockManager* Manager() const { return manager_; }
   void SetPicker(CellPicker* picker) { picker_ = picker; }
+  // The keyboard's cursor, framed on the board while it is shown; not owned.
+  void SetCursor(const BoardCursor* cursor) { cursor_ = cursor; }
   CellPicker* Picker() const { return picker_; }
   // The screen's services, reached through the rules object; null when absent.
   BoardAudio* Audio() const;
@@ -96,6 +99,7 @@ class Cylinder : public OControl, public O3D {
   // Under the board's transform, with front faces culled.
   static void DrawBlocks(Ring& ring);
   void DrawCircles(const Ring& ring) const;
+  void DrawCursor() const;
   void UpdateBlocks(std::uint32_t elapsed);
 
  private:
@@ -107,6 +111,7 @@ class Cylinder : public OControl, public O3D {
   std::uint16_t landed_ = 0;
   BlockManager* manager_ = nullptr;  // not owned
   CellPicker* picker_ = nullptr;     // not owned
+  const BoardCursor* cursor_ = nullptr;
   BoardState state_ = BoardState::Intro;
   std::vector<std::unique_ptr<Ring>> rings_;
   bool locked_ = false;

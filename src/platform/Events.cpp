@@ -193,6 +193,7 @@ void AddKey(const SDL_KeyboardEvent& press) {
   }
   WindowEvent event{down ? WindowEventKind::KeyDown : WindowEventKind::KeyUp};
   event.key = key;
+  event.flags = (press.keysym.mod & KMOD_SHIFT) != 0 ? kMouseShift : 0;
   Pending().push_back(event);
   if (down && (key == kVirtualBackspace || key == kVirtualEnter)) {
     AddCharacter(key);

@@ -43,7 +43,7 @@ enum MouseKeyFlag : std::uint16_t {
 struct WindowEvent {
   WindowEventKind kind = WindowEventKind::None;
   MouseButton button = MouseButton::Left;  // button messages
-  std::uint16_t flags = 0;                 // mouse messages: MouseKeyFlag bits
+  std::uint16_t flags = 0;                 // mouse and key messages: MouseKeyFlag bits
   std::uint16_t key = 0;                   // virtual-key code, or the Windows-1252 character
   int x = 0;                               // pointer in window pixels from the top left
   int y = 0;

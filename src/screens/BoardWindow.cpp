@@ -27,6 +27,15 @@ constexpr float kBoardDistance = 30.0f;
 constexpr float kRotateScale = 0.5f;
 constexpr std::uint16_t kFieldWidth = 200;
 constexpr std::uint16_t kFieldHeight = 16;
+constexpr std::uint16_t kEnterKey = 13;
+constexpr std::uint16_t kSpaceKey = 32;
+constexpr std::uint16_t kLeftKey = 37;
+constexpr std::uint16_t kUpKey = 38;
+constexpr std::uint16_t kRightKey = 39;
+constexpr std::uint16_t kDownKey = 40;
+// Z turns the way the left rotate arrow does, X the way the right one does.
+constexpr std::uint16_t kTurnLeftKey = 'Z';
+constexpr std::uint16_t kTurnRightKey = 'X';
 
 }  // namespace
 
@@ -88,7 +97,9 @@ std::unique_ptr<OTextLabel> BoardWindow::MakeField(std::int16_t x, std::int16_t 
 }
 
 void BoardWindow::PlaceBoard(Cylinder& board) {
-  board.SetPicker(&picker_);
+  cursor_.SetBoard(&board);
+  board.SetPicker(&cursor_);
+  board.SetCursor(&cursor_);
   board.transform[14] = kBoardDistance;
   board.RotateLocalX(-std::numbers::pi_v<float> / 2.0f);
 }
@@ -114,6 +125,10 @@ void BoardWindow::OnHide() {
 void BoardWindow::Update(std::uint32_t deltaMs) {
   if (Board() != nullptr) {
     Board()->Update(deltaMs);
+    // Blocks fall and rings turn under a cursor that stays put: its group is looked up again.
+    if (cursor_.Shown() && Board()->State() == BoardState::Idle && turnKey_ == 0) {
+      PointAtCursor(OEvent::Key(OEvent::kKeyDown, 0, 0));
+    }
   }
   AfterBoardFrame();
   arrowClips_.UpdateAll(deltaMs);
@@ -148,6 +163,107 @@ void BoardWindow::DrawLabel(float x, float y, const char* text) const {
   glLoadIdentity();
   Font()->DrawText(x, y, text, false, kFieldSize);
   glPopMatrix();
+}
+
+bool BoardWindow::HandleEvent(const OEvent& event) {
+  if (event.type == OEvent::kMouseMove) {
+    cursor_.Hide();
+  }
+  return HandleCursorKey(event) || GameRenderWindow::HandleEvent(event);
+}
+
+bool BoardWindow::HandleCursorKey(const OEvent& event) {
+  if (Board() == nullptr || (event.type != OEvent::kKeyDown && event.type != OEvent::kKeyUp)) {
+    return false;
+  }
+  const bool down = event.type == OEvent::kKeyDown;
+  switch (event.key) {
+    case kLeftKey:
+    case kRightKey:
+    case kUpKey:
+    case kDownKey:
+      if (down) {
+        // The first press only shows the cursor where it starts.
+        if (cursor_.Shown()) {
+          cursor_.MoveAcross(event.key == kRightKey ? 1 : event.key == kLeftKey ? -1 : 0);
+          cursor_.MoveUpDown(event.key == kUpKey ? 1 : event.key == kDownKey ? -1 : 0);
+        }
+        cursor_.Show();
+        PointAtCursor(event);
+      }
+      return true;
+    case kSpaceKey:
+    case kEnterKey:
+      if (down) {
+        cursor_.Show();
+        if (PointAtCursor(event)) {
+          OEvent click = event;
+          click.type = OEvent::kButtonDown;
+          click.button = OEvent::kLeft;
+          Board()->HandleEvent(click);
+        }
+      }
+      return true;
+    case kTurnLeftKey:
+    case kTurnRightKey:
+      if (down) {
+        PressTurnKey(event);
+      } else {
+        ReleaseTurnKey(event);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void BoardWindow::PressTurnKey(const OEvent& event) {
+  // A held key repeats its press; the turn it started goes on until the release.
+  if (turnKey_ != 0) {
+    return;
+  }
+  const int direction = event.key == kTurnLeftKey ? 1 : -1;
+  turnKey_ = event.key;
+  turnKeyTurnsAll_ = (event.flags & OEvent::kShiftHeld) != 0;
+  if (turnKeyTurnsAll_) {
+    RotatePressed(direction);
+    return;
+  }
+  cursor_.Show();
+  cursor_.SetTurnDirection(direction);
+  if (PointAtCursor(event)) {
+    OEvent press = event;
+    press.type = OEvent::kButtonDown;
+    press.button = OEvent::kRight;
+    Board()->HandleEvent(press);
+  }
+}
+
+void BoardWindow::ReleaseTurnKey(const OEvent& event) {
+  if (event.key != turnKey_) {
+    return;
+  }
+  turnKey_ = 0;
+  if (turnKeyTurnsAll_) {
+    RotateReleased();
+    return;
+  }
+  OEvent release = event;
+  release.type = OEvent::kButtonUp;
+  release.button = OEvent::kRight;
+  Board()->HandleEvent(release);
+}
+
+bool BoardWindow::PointAtCursor(const OEvent& event) {
+  OEvent move = event;
+  move.type = OEvent::kMouseMove;
+  move.dx = 0;
+  move.dy = 0;
+  if (!Board()->HitTest(move)) {
+    return false;
+  }
+  Board()->HandleEvent(move);
+  return true;
 }
 
 bool BoardWindow::OnEscape() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "game/BoardCursor.h"
 #include "game/RayCellPicker.h"
 #include "game/SceneTextList.h"
 #include "gfx/OClipList.h"
@@ -54,6 +55,9 @@ class BoardWindow : public GameRenderWindow {
   bool CreateControls() override;
   // Escape leaves for the menu; the game stays as it is.
   bool OnEscape() override;
+  // The cursor's keys play the board; the pointer moving hides the cursor.
+  bool HandleEvent(const OEvent& event) override;
+  const BoardCursor& Cursor() const { return cursor_; }
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   // Null between games.
@@ -97,6 +101,14 @@ class BoardWindow : public GameRenderWindow {
   OButton* AddButton(std::unique_ptr<OButton> button, const char* model, float x, float y);
   void RotatePressed(int direction);
   void RotateReleased();
+  // Arrows move the cursor, Space and Enter click under it, Z and X turn its
+  // ring (with Shift every ring) while they are held. False for other keys.
+  bool HandleCursorKey(const OEvent& event);
+  // Points the board at the cursor's cell as a pointer moved there would;
+  // whether the board takes the pointer at all just now.
+  bool PointAtCursor(const OEvent& event);
+  void PressTurnKey(const OEvent& event);
+  void ReleaseTurnKey(const OEvent& event);
   void FinishGame();
   void HandOver(ScoreWindow& scores);
   void LeaveForMenu();
@@ -104,6 +116,10 @@ class BoardWindow : public GameRenderWindow {
   Layout layout_;
   std::unique_ptr<OCamera> camera_;
   RayCellPicker picker_;
+  BoardCursor cursor_{picker_};
+  // The turn key held down, 0 for none, and whether it turns every ring.
+  std::uint16_t turnKey_ = 0;
+  bool turnKeyTurnsAll_ = false;
   ApplicationAudio audio_;
   ScreenButtons buttons_;
   OClipList arrowClips_;

@@ -15,6 +15,8 @@ struct OEvent {
     kButtonUp = 7,
   };
   enum Button : std::uint32_t { kLeft = 0, kMiddle = 1, kRight = 2 };
+  // A bit of `flags`, for mouse and key events alike.
+  static constexpr std::uint16_t kShiftHeld = 4;
 
   // A mouse event at (x, y). The pointer position is remembered for the whole
   // program, so moves carry their step and keyboard events know where the pointer is.

@@ -10,6 +10,7 @@
 #include "audio/GameSounds.h"
 #include "game/Block.h"
 #include "game/BlockManager.h"
+#include "game/BoardCursor.h"
 #include "game/BoardPicture.h"
 #include "game/CollapseCylinder.h"
 #include "game/Cylinder.h"
@@ -110,6 +111,82 @@ TEST_F(GameScreensTest, TheRotateButtonsTurnAllRingsOnlyWhileTheBoardRests) {
   EXPECT_TRUE(screen.OnCommand(2033, OControl::kControlPressed));
   screen.OnCommand(2032, OControl::kControlReleased);
   EXPECT_EQ(screen.Board()->State(), BoardState::Falling) << "a press while blocks fall does nothing";
+}
+
+// The keyboard alone: the arrows walk the cursor to a group, Space removes it,
+// Z held turns the cursor's ring step after step, Shift+X turns them all, and
+// the pointer moving hands the board back to the mouse.
+TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
+  constexpr std::uint16_t kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
+  RemoverWindow& screen = Play<RemoverWindow>();
+  Cylinder& board = *screen.Board();
+  const BoardCursor& cursor = screen.Cursor();
+  const Picture before = DrawFrame();
+  PressKey(kRight);
+  ASSERT_TRUE(cursor.Shown());
+  EXPECT_EQ(cursor.Column(), 0) << "the first press only shows the cursor";
+  EXPECT_EQ(&board.RingInSlot(board.ActiveRing()), &board.RingAt(board.RingCount() / 2));
+  EXPECT_GT(ChangedAround(before, DrawFrame(), 256, 256, 60), 200) << "its frame and the ring's circles";
+
+  for (int press = 0; press < 12; ++press) {
+    PressKey(kUp);
+    PressKey(kLeft);
+  }
+  EXPECT_EQ(cursor.Position(), board.RingCount() - 1) << "stops at the top ring";
+  EXPECT_EQ(cursor.Column(), BoardCursor::kReach) << "and at the edge of the front";
+  EXPECT_EQ(board.RingAt(cursor.Position()).HoveredCell(),
+            board.RingAt(cursor.Position()).IndexOfColumn(BoardCursor::kReach));
+
+  for (int press = 0; press < 12; ++press) {
+    PressKey(kRight);
+  }
+  EXPECT_EQ(cursor.Column(), -BoardCursor::kReach);
+
+  // Every place on the front in turn, until one is on a group.
+  bool onGroup = false;
+  for (int ring = 0; ring < board.RingCount() && !onGroup; ++ring, PressKey(kDown)) {
+    for (int column = 0; column < 2 * BoardCursor::kReach && !onGroup; ++column) {
+      PressKey(ring % 2 == 0 ? kLeft : kRight);
+      Run(16);
+      onGroup = screen.Rules().Removable();
+    }
+  }
+  ASSERT_TRUE(onGroup);
+  PressKey(kSpace);
+  EXPECT_NE(board.State(), BoardState::Idle);
+  FinishMove(screen);
+  EXPECT_GT(screen.Rules().Score(), 0u);
+
+  Ring& ring = board.RingAt(cursor.Position());
+  const int offset = ring.Offset();
+  PressKey('Z');
+  EXPECT_EQ(ring.TurnState(), RingTurn::Turning);
+  EXPECT_EQ(ring.Direction(), 1) << "the way the left rotate arrow turns";
+  for (int frame = 0; frame < 40; ++frame) {
+    Run(16);
+    PressKey('Z');  // the key repeating
+    if (frame == 39) {
+      PressKey('X');  // the other turn key, while one is held, does nothing
+    }
+  }
+  application_->OnInput(OEvent::Key(OEvent::kKeyUp, 'Z', 0));
+  ASSERT_TRUE(RunUntil([&ring] { return ring.TurnState() == RingTurn::Still; }));
+  FinishMove(screen);
+  const int stepsTurned = (ring.Offset() - offset + 20) % 20;
+  EXPECT_GE(stepsTurned, 3) << "a held key keeps turning";
+  EXPECT_LE(stepsTurned, 5);
+  EXPECT_EQ(ring.HoveredCell(), ring.IndexOfColumn(cursor.Column())) << "the cursor stayed where it was";
+
+  application_->OnInput(OEvent::Key(OEvent::kKeyDown, 'X', OEvent::kShiftHeld));
+  EXPECT_EQ(board.State(), BoardState::RotatingAll);
+  application_->OnInput(OEvent::Key(OEvent::kKeyUp, 'X', 0));
+  FinishMove(screen);
+  EXPECT_EQ(board.State(), BoardState::Idle) << "the release stops every ring, Shift or not";
+
+  Move(LayoutPoint(256, 256));
+  EXPECT_FALSE(cursor.Shown());
+  PressKey(kEscape);
+  EXPECT_EQ(ActiveScreen(), kMenu);
 }
 
 TEST_F(GameScreensTest, TheBoardButtonsAndTheScoreLineAreDrawn) {
