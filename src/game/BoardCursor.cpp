@@ -12,8 +12,9 @@ constexpr int kColumnsToTheRight = -1;
 
 }  // namespace
 
-void BoardCursor::SetBoard(const Cylinder* board) {
+void BoardCursor::SetBoard(const Cylinder* board, bool withSupplyRing) {
   board_ = board;
+  withSupplyRing_ = withSupplyRing;
   shown_ = false;
   position_ = board != nullptr ? board->RingCount() / 2 : 0;
   column_ = 0;
@@ -26,12 +27,12 @@ void BoardCursor::MoveAcross(int columns) {
 
 void BoardCursor::MoveUpDown(int rings) {
   if (board_ != nullptr) {
-    position_ = std::clamp(position_ + rings, 0, board_->RingCount() - 1);
+    position_ = std::clamp(position_ + rings, withSupplyRing_ ? kSupplyPosition : 0, board_->RingCount() - 1);
   }
 }
 
 bool BoardCursor::OnCursorRing(const Ring& ring) const {
-  return board_ != nullptr && position_ < board_->RingCount() && &board_->RingAt(position_) == &ring;
+  return board_ != nullptr && position_ >= 0 && position_ < board_->RingCount() && &board_->RingAt(position_) == &ring;
 }
 
 std::int16_t BoardCursor::Pick(const Ring& ring, const OEvent& event) {
@@ -42,7 +43,10 @@ std::int16_t BoardCursor::Pick(const Ring& ring, const OEvent& event) {
 }
 
 std::int16_t BoardCursor::FirstCellHit(const Ring& ring, const OEvent& event) {
-  return shown_ ? -1 : pointer_.FirstCellHit(ring, event);
+  if (!shown_) {
+    return pointer_.FirstCellHit(ring, event);
+  }
+  return position_ == kSupplyPosition ? static_cast<std::int16_t>(ring.IndexOfColumn(column_)) : -1;
 }
 
 int BoardCursor::Direction(const Ring& ring, const OEvent& event) {

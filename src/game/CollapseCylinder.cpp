@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "game/BoardAudio.h"
+#include "game/BoardCursor.h"
 #include "game/CollapseBlockManager.h"
 #include "game/SupRing.h"
 
@@ -49,6 +50,7 @@ void CollapseCylinder::Draw() {
     DrawCircles(*supply_);
   }
   glDisable(GL_CULL_FACE);
+  DrawCursorOn(*supply_, BoardCursor::kSupplyPosition);
   glPopMatrix();
 }
 

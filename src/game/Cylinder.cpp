@@ -110,7 +110,9 @@ void Cylinder::Draw() {
     DrawCircles(*rings_[activeRing_]);
   }
   glDisable(GL_CULL_FACE);
-  DrawCursor();
+  if (cursor_ != nullptr && cursor_->Position() >= 0 && cursor_->Position() < ringCount_) {
+    DrawCursorOn(RingAt(cursor_->Position()), cursor_->Position());
+  }
   glPopMatrix();
 }
 
@@ -156,13 +158,12 @@ void Cylinder::DrawCircles(const Ring& ring) const {
   glPopMatrix();
 }
 
-void Cylinder::DrawCursor() const {
-  if (cursor_ == nullptr || !cursor_->Shown() || cursor_->Position() >= ringCount_) {
+void Cylinder::DrawCursorOn(const Ring& ring, int position) const {
+  if (cursor_ == nullptr || !cursor_->Shown() || cursor_->Position() != position) {
     return;
   }
   // A frame round the cell's outer face, which stays where it is while the
   // ring turns under it: the ring's height without its turn.
-  const Ring& ring = RingAt(cursor_->Position());
   const Block& block = ring.BlockAt(0);
   const float step = 2.0f * std::numbers::pi_v<float> / static_cast<float>(ring.CellCount());
   const float middle = static_cast<float>(cursor_->Column()) * step + std::numbers::pi_v<float> / 2.0f;

@@ -99,7 +99,8 @@ class Cylinder : public OControl, public O3D {
   // Under the board's transform, with front faces culled.
   static void DrawBlocks(Ring& ring);
   void DrawCircles(const Ring& ring) const;
-  void DrawCursor() const;
+  // The keyboard's cursor on this ring, when it is there.
+  void DrawCursorOn(const Ring& ring, int position) const;
   void UpdateBlocks(std::uint32_t elapsed);
 
  private:

@@ -97,7 +97,7 @@ std::unique_ptr<OTextLabel> BoardWindow::MakeField(std::int16_t x, std::int16_t 
 }
 
 void BoardWindow::PlaceBoard(Cylinder& board) {
-  cursor_.SetBoard(&board);
+  cursor_.SetBoard(&board, SupplyRing() != nullptr);
   board.SetPicker(&cursor_);
   board.SetCursor(&cursor_);
   board.transform[14] = kBoardDistance;
@@ -196,11 +196,11 @@ bool BoardWindow::HandleCursorKey(const OEvent& event) {
     case kEnterKey:
       if (down) {
         cursor_.Show();
-        if (PointAtCursor(event)) {
+        if (OControl* pointed = PointAtCursor(event)) {
           OEvent click = event;
           click.type = OEvent::kButtonDown;
           click.button = OEvent::kLeft;
-          Board()->HandleEvent(click);
+          pointed->HandleEvent(click);
         }
       }
       return true;
@@ -231,7 +231,7 @@ void BoardWindow::PressTurnKey(const OEvent& event) {
   }
   cursor_.Show();
   cursor_.SetTurnDirection(direction);
-  if (PointAtCursor(event)) {
+  if (PointAtCursor(event) == Board()) {
     OEvent press = event;
     press.type = OEvent::kButtonDown;
     press.button = OEvent::kRight;
@@ -254,16 +254,28 @@ void BoardWindow::ReleaseTurnKey(const OEvent& event) {
   Board()->HandleEvent(release);
 }
 
-bool BoardWindow::PointAtCursor(const OEvent& event) {
+OControl* BoardWindow::PointAtCursor(const OEvent& event) {
   OEvent move = event;
   move.type = OEvent::kMouseMove;
   move.dx = 0;
   move.dy = 0;
-  if (!Board()->HitTest(move)) {
-    return false;
+  // As the screen hands the pointer on: the board first, as it stands in front.
+  OControl* pointed = nullptr;
+  for (OControl* control : {static_cast<OControl*>(Board()), SupplyRing()}) {
+    if (control == nullptr || pointed != nullptr) {
+      continue;
+    }
+    if (!control->HitTest(move)) {
+      if (control->highlighted && control != Board()) {
+        control->Unhighlight();
+      }
+      continue;
+    }
+    pointed = control;
+    control->Highlight();
+    control->HandleEvent(move);
   }
-  Board()->HandleEvent(move);
-  return true;
+  return pointed;
 }
 
 bool BoardWindow::OnEscape() {

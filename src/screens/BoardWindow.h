@@ -75,6 +75,8 @@ class BoardWindow : public GameRenderWindow {
  protected:
   // The mode's controls that come before the rules object (the supply ring).
   virtual void CreateModeControls() {}
+  // The ring under the board that takes clicks too; null for none.
+  virtual OControl* SupplyRing() { return nullptr; }
   virtual void CreateRules() = 0;
   // What runs once the board's frame is done (the next Breakdown level).
   virtual void AfterBoardFrame() {}
@@ -104,9 +106,10 @@ class BoardWindow : public GameRenderWindow {
   // Arrows move the cursor, Space and Enter click under it, Z and X turn its
   // ring (with Shift every ring) while they are held. False for other keys.
   bool HandleCursorKey(const OEvent& event);
-  // Points the board at the cursor's cell as a pointer moved there would;
-  // whether the board takes the pointer at all just now.
-  bool PointAtCursor(const OEvent& event);
+  // Points the board, or the supply ring under it, at the cursor's cell as a
+  // pointer moved there would; the one that takes the pointer, null when
+  // neither does just now.
+  OControl* PointAtCursor(const OEvent& event);
   void PressTurnKey(const OEvent& event);
   void ReleaseTurnKey(const OEvent& event);
   void FinishGame();

@@ -24,6 +24,8 @@ CollapseWindow::~CollapseWindow() { DiscardBoard(); }
 
 Cylinder* CollapseWindow::Board() const { return board_; }
 
+OControl* CollapseWindow::SupplyRing() { return supply_; }
+
 void CollapseWindow::CreateModeControls() {
   level_ = MakeField(71, 40);
   rowsLeft_ = MakeField(110, 20);

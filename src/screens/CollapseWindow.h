@@ -31,6 +31,7 @@ class CollapseWindow : public BoardWindow, private LevelDisplay {
 
  protected:
   void CreateModeControls() override;
+  OControl* SupplyRing() override;
   void CreateRules() override;
   void AfterBoardFrame() override;
   void UpdateEffects(std::uint32_t deltaMs) override;

@@ -133,6 +133,13 @@ TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
     PressKey(kLeft);
   }
   EXPECT_EQ(cursor.Position(), board.RingCount() - 1) << "stops at the top ring";
+  for (int press = 0; press < 12; ++press) {
+    PressKey(kDown);
+  }
+  EXPECT_EQ(cursor.Position(), 0) << "and at the bottom one, with no supply ring under it";
+  for (int press = 0; press < 12; ++press) {
+    PressKey(kUp);
+  }
   EXPECT_EQ(cursor.Column(), BoardCursor::kReach) << "and at the edge of the front";
   EXPECT_EQ(board.RingAt(cursor.Position()).HoveredCell(),
             board.RingAt(cursor.Position()).IndexOfColumn(BoardCursor::kReach));
@@ -187,6 +194,37 @@ TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
   EXPECT_FALSE(cursor.Shown());
   PressKey(kEscape);
   EXPECT_EQ(ActiveScreen(), kMenu);
+}
+
+// In Breakdown, Down goes on from the bottom ring to the supply ring, whose
+// circles show, and Space there pushes the row.
+TEST_F(GameScreensTest, TheCursorReachesTheSupplyRingAndPushesARow) {
+  constexpr std::uint16_t kSpace = 32, kUp = 38, kDown = 40;
+  CollapseWindow& screen = Play<CollapseWindow>();
+  const BoardCursor& cursor = screen.Cursor();
+  for (int press = 0; press < 12; ++press) {
+    PressKey(kDown);
+  }
+  EXPECT_EQ(cursor.Position(), BoardCursor::kSupplyPosition);
+  EXPECT_TRUE(screen.Supply().highlighted);
+  EXPECT_EQ(screen.Board()->ActiveRing(), -1);
+  const std::string rowsLeft = screen.RowsLeftText();
+  PressKey(kSpace);
+  FinishMove(screen);
+  EXPECT_EQ(std::stoi(screen.RowsLeftText()), std::stoi(rowsLeft) - 1);
+  PressKey(kUp);
+  EXPECT_FALSE(screen.Supply().highlighted);
+  EXPECT_EQ(&screen.Board()->RingInSlot(screen.Board()->ActiveRing()), &screen.Board()->RingAt(0));
+  // The top rings are empty: there the cursor points at nothing, and Space pushes nothing.
+  for (int press = 0; press < 12; ++press) {
+    PressKey(kUp);
+  }
+  EXPECT_EQ(screen.Board()->ActiveRing(), -1);
+  EXPECT_FALSE(screen.Supply().highlighted);
+  const std::string rowsBefore = screen.RowsLeftText();
+  PressKey(kSpace);
+  FinishMove(screen);
+  EXPECT_EQ(screen.RowsLeftText(), rowsBefore);
 }
 
 TEST_F(GameScreensTest, TheBoardButtonsAndTheScoreLineAreDrawn) {
