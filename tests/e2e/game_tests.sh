@@ -329,8 +329,29 @@ tour_remover() {
   click_layout 77 448 1.5   # Continue
   tour_shot continued
   [ "$(tour_changed turned continued "$tour_board")" -lt 3000 ] || fail "continue did not bring back the same board"
+  tour_keys
   xdotool key Escape
   sleep 1
+}
+
+# The keyboard alone on the board: the cursor walks the front until Space
+# scores, and Z held turns the cursor's ring.
+tour_keys() {
+  local move
+  tour_shot keys_before
+  for move in Right Left Up Right Down Down Left Left; do
+    xdotool key "$move" space
+    sleep 2
+    tour_shot keys_scored
+    [ "$(tour_changed keys_before keys_scored "$tour_score")" -gt 20 ] && break
+  done
+  [ "$(tour_changed keys_before keys_scored "$tour_score")" -gt 20 ] || fail "no group removed with Space scored"
+  xdotool keydown z
+  sleep 0.8
+  xdotool keyup z
+  sleep 1.5
+  tour_shot keys_turned
+  [ "$(tour_changed keys_scored keys_turned "$tour_board")" -gt 300 ] || fail "holding Z turned nothing"
 }
 
 # Every game option changed, the skill while a game is in progress.
@@ -414,6 +435,15 @@ tour_breakdown() {
   tour_shot supply_pushed
   [ "$(tour_changed supply_before supply_pushed "$tour_board")" -gt 1000 ] ||
     fail "a click on the supply ring pushed no row"
+  # Down past the bottom ring reaches the supply ring; Space there pushes a row too.
+  xdotool key Down Down Down Down Down Down Down Down Down Down Down Down
+  sleep 0.5
+  tour_shot supply_keys_before
+  xdotool key space
+  sleep 0.5
+  tour_shot supply_keys_pushed
+  [ "$(tour_changed supply_keys_before supply_keys_pushed "$tour_board")" -gt 1000 ] ||
+    fail "Space on the supply ring pushed no row"
   xdotool key Escape
   sleep 1
 }
