@@ -15,6 +15,7 @@
 #include "gfx/OCamera.h"
 #include "gfx/OFont.h"
 #include "gfx/Ortho2D.h"
+#include "ui/KeyCodes.h"
 #include "ui/OBlendButton.h"
 #include "ui/RotateButton.h"
 
@@ -27,12 +28,6 @@ constexpr float kBoardDistance = 30.0f;
 constexpr float kRotateScale = 0.5f;
 constexpr std::uint16_t kFieldWidth = 200;
 constexpr std::uint16_t kFieldHeight = 16;
-constexpr std::uint16_t kEnterKey = 13;
-constexpr std::uint16_t kSpaceKey = 32;
-constexpr std::uint16_t kLeftKey = 37;
-constexpr std::uint16_t kUpKey = 38;
-constexpr std::uint16_t kRightKey = 39;
-constexpr std::uint16_t kDownKey = 40;
 // Z turns the way the left rotate arrow does, X the way the right one does.
 constexpr std::uint16_t kTurnLeftKey = 'Z';
 constexpr std::uint16_t kTurnRightKey = 'X';
@@ -178,22 +173,22 @@ bool BoardWindow::HandleCursorKey(const OEvent& event) {
   }
   const bool down = event.type == OEvent::kKeyDown;
   switch (event.key) {
-    case kLeftKey:
-    case kRightKey:
-    case kUpKey:
-    case kDownKey:
+    case keycode::kLeft:
+    case keycode::kRight:
+    case keycode::kUp:
+    case keycode::kDown:
       if (down) {
         // The first press only shows the cursor where it starts.
         if (cursor_.Shown()) {
-          cursor_.MoveAcross(event.key == kRightKey ? 1 : event.key == kLeftKey ? -1 : 0);
-          cursor_.MoveUpDown(event.key == kUpKey ? 1 : event.key == kDownKey ? -1 : 0);
+          cursor_.MoveAcross(event.key == keycode::kRight ? 1 : event.key == keycode::kLeft ? -1 : 0);
+          cursor_.MoveUpDown(event.key == keycode::kUp ? 1 : event.key == keycode::kDown ? -1 : 0);
         }
         cursor_.Show();
         PointAtCursor(event);
       }
       return true;
-    case kSpaceKey:
-    case kEnterKey:
+    case keycode::kSpace:
+    case keycode::kEnter:
       if (down) {
         cursor_.Show();
         if (OControl* pointed = PointAtCursor(event)) {

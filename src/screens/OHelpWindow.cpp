@@ -17,6 +17,7 @@
 #include "screens/HelpPages.h"
 #include "screens/OMenuWindow.h"
 #include "screens/PlaceOnLayout.h"
+#include "ui/KeyCodes.h"
 #include "ui/PressBlendButton.h"
 
 namespace {
@@ -166,6 +167,23 @@ bool OHelpWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
     default:
       return GameRenderWindow::OnCommand(command, param);
   }
+}
+
+bool OHelpWindow::HandleEvent(const OEvent& event) {
+  if (event.type == OEvent::kKeyDown) {
+    const bool back = event.key == keycode::kLeft || event.key == keycode::kPageUp;
+    const bool forward = event.key == keycode::kRight || event.key == keycode::kPageDown;
+    // Past the first or the last page a key does nothing, as the arrow there does.
+    if (back || forward) {
+      if (back && page_ > kOverviewPage) {
+        OnCommand(kPreviousPage, OControl::kClicked);
+      } else if (forward && page_ < kCreditsPage) {
+        OnCommand(kNextPage, OControl::kClicked);
+      }
+      return true;
+    }
+  }
+  return GameRenderWindow::HandleEvent(event);
 }
 
 void OHelpWindow::TurnTo(std::uint32_t page) {

@@ -34,6 +34,8 @@ class OHelpWindow : public GameRenderWindow {
   // Escape goes back to the menu and keeps the page for the next visit.
   bool OnEscape() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
+  // Left and Page Up turn back, Right and Page Down forward, as the arrows do.
+  bool HandleEvent(const OEvent& event) override;
 
   std::uint32_t Page() const { return page_; }
 

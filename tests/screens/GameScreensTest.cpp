@@ -18,6 +18,7 @@
 #include "game/SupRing.h"
 #include "screens/CollapseWindow.h"
 #include "screens/RemoverWindow.h"
+#include "ui/KeyCodes.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ TEST_F(GameScreensTest, TheRotateButtonsTurnAllRingsOnlyWhileTheBoardRests) {
 // Z held turns the cursor's ring step after step, Shift+X turns them all, and
 // the pointer moving hands the board back to the mouse.
 TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
-  constexpr std::uint16_t kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
+  using namespace keycode;
   RemoverWindow& screen = Play<RemoverWindow>();
   Cylinder& board = *screen.Board();
   const BoardCursor& cursor = screen.Cursor();
@@ -199,7 +200,7 @@ TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
 // In Breakdown, Down goes on from the bottom ring to the supply ring, whose
 // circles show, and Space there pushes the row.
 TEST_F(GameScreensTest, TheCursorReachesTheSupplyRingAndPushesARow) {
-  constexpr std::uint16_t kSpace = 32, kUp = 38, kDown = 40;
+  using namespace keycode;
   CollapseWindow& screen = Play<CollapseWindow>();
   const BoardCursor& cursor = screen.Cursor();
   for (int press = 0; press < 12; ++press) {

@@ -15,6 +15,7 @@
 #include "screens/GameTypeWindow.h"
 #include "screens/HelpPages.h"
 #include "screens/OHelpWindow.h"
+#include "ui/KeyCodes.h"
 #include "screens/OMenuWindow.h"
 #include "screens/RemoverWindow.h"
 
@@ -168,6 +169,20 @@ TEST_F(MenusTest, HelpArrowsTurnThePagesAndStopAtBothEnds) {
   Screens().SetActiveWindow(OHelpWindow::kIdentifier);
   previous();
   EXPECT_EQ(help.Page(), OHelpWindow::kOverviewPage) << "the back arrow is off again";
+
+  SCOPED_TRACE("Left and Right, Page Up and Page Down turn the pages as the arrows do");
+  application_->sounds.clear();
+  PressKey(keycode::kLeft);
+  PressKey(keycode::kRight);
+  PressKey(keycode::kPageDown);
+  EXPECT_EQ(help.Page(), OHelpWindow::kGoodiesPage);
+  for (int press = 0; press < 3; ++press) {
+    PressKey(keycode::kRight);
+  }
+  EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage);
+  PressKey(keycode::kPageUp);
+  EXPECT_EQ(help.Page(), OHelpWindow::kGoodiesPage);
+  EXPECT_EQ(application_->sounds, Sounds(4, GameSounds::kAction)) << "a key past either end is quiet";
 }
 
 TEST_F(MenusTest, OnlyTheGoodiesPageShowsTheModelsEachLevelWithItsWords) {
