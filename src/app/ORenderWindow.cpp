@@ -3,9 +3,13 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
 
 #include "app/OScreenHost.h"
 #include "gfx/OCamera.h"
+#include "ui/KeyCodes.h"
 
 namespace {
 
@@ -37,6 +41,7 @@ ORenderWindow::~ORenderWindow() {
 void ORenderWindow::OnShow() { focusIndex_ = -1; }
 
 void ORenderWindow::OnHide() {
+  SetKeyFocus(nullptr);
   if (focused_ != nullptr) {
     focused_->Unhighlight();
     focused_ = nullptr;
@@ -60,6 +65,9 @@ void ORenderWindow::Draw() {
     if (control->enabled) {
       control->Draw();
     }
+  }
+  if (keyFocus_ != nullptr) {
+    keyFocus_->DrawFocus();
   }
 }
 
@@ -102,6 +110,19 @@ OFont* ORenderWindow::Font() const { return application_ != nullptr ? applicatio
 
 bool ORenderWindow::HandleEvent(const OEvent& event) {
   if (focusCount_ == 0) {
+    // The pointer moving takes over from the keys: what it is over lights up.
+    // A move by nothing (the desktop's way of saying where the pointer is) does not.
+    if (event.type == OEvent::kMouseMove && (event.dx != 0 || event.dy != 0)) {
+      SetKeyFocus(nullptr);
+    }
+    if (event.type == OEvent::kKeyDown && HandleKeyFocus(event)) {
+      return true;
+    }
+    // Keys go where the pointer is only while the keys have chosen nothing:
+    // on their way they would put out the focused control's light.
+    if (keyFocus_ != nullptr && IsKeyEvent(event)) {
+      return false;
+    }
     return RouteByHitTest(event);
   }
   if (IsKeyEvent(event)) {
@@ -141,6 +162,124 @@ bool ORenderWindow::RouteByHitTest(const OEvent& event) {
     return hovered_->HandleEvent(event);
   }
   return false;
+}
+
+bool ORenderWindow::HandleKeyFocus(const OEvent& event) {
+  // Where no control takes the focus, the keys go by hit test as before.
+  const std::vector<OControl*> order = MovesKeyFocus() ? KeyFocusOrder() : std::vector<OControl*>{};
+  if (order.empty()) {
+    return false;
+  }
+  switch (event.key) {
+    case kTabKey:
+      MoveKeyFocus(order, (event.flags & OEvent::kShiftHeld) != 0 ? -1 : 1);
+      return true;
+    case keycode::kUp:
+    case keycode::kDown:
+      MoveKeyFocusToRow(order, event.key == keycode::kDown ? 1 : -1);
+      return true;
+    case keycode::kLeft:
+    case keycode::kRight:
+      if (OControl* chosen = keyFocus_ != nullptr ? keyFocus_->HandleFocusKey(event.key) : nullptr) {
+        SetKeyFocus(chosen);
+      } else {
+        MoveKeyFocus(order, event.key == keycode::kRight ? 1 : -1);
+      }
+      return true;
+    case keycode::kEnter:
+    case keycode::kSpace:
+      // Without a focus, Enter goes to what the pointer is over, as it always did.
+      // A click may show another screen, which drops this one's focus.
+      return keyFocus_ != nullptr && keyFocus_->HandleFocusKey(event.key) != nullptr;
+    default:
+      return false;
+  }
+}
+
+namespace {
+
+// Controls closer in height than this stand in one row: half the closest rows' spacing.
+constexpr float kRowHeight = 1.5f;
+
+bool InOneRow(const OControl& a, const OControl& b) {
+  return std::fabs(a.FocusPlace()[1] - b.FocusPlace()[1]) <= kRowHeight;
+}
+
+}  // namespace
+
+std::vector<OControl*> ORenderWindow::KeyFocusOrder() const {
+  std::vector<OControl*> order;
+  for (const auto& control : controls_) {
+    if (control->enabled && control->TakesKeyFocus()) {
+      order.push_back(control.get());
+    }
+  }
+  std::stable_sort(order.begin(), order.end(), [](const OControl* a, const OControl* b) {
+    if (!InOneRow(*a, *b)) {
+      return a->FocusPlace()[1] > b->FocusPlace()[1];
+    }
+    return a->FocusPlace()[0] < b->FocusPlace()[0];
+  });
+  return order;
+}
+
+void ORenderWindow::MoveKeyFocus(const std::vector<OControl*>& order, int step) {
+  const auto at = std::find(order.begin(), order.end(), keyFocus_);
+  // The first press chooses the first control, whichever way it goes.
+  if (at == order.end()) {
+    SetKeyFocus(order.front());
+    return;
+  }
+  const auto count = static_cast<std::ptrdiff_t>(order.size());
+  SetKeyFocus(order[static_cast<std::size_t>(((at - order.begin()) + step % count + count) % count)]);
+}
+
+void ORenderWindow::MoveKeyFocusToRow(const std::vector<OControl*>& order, int step) {
+  auto at = std::find(order.begin(), order.end(), keyFocus_);
+  if (at == order.end()) {
+    SetKeyFocus(order.front());
+    return;
+  }
+  const OControl& from = **at;
+  // Along the order to the first control of another row, and on to that row's start.
+  const auto count = static_cast<std::ptrdiff_t>(order.size());
+  std::ptrdiff_t index = at - order.begin();
+  for (std::ptrdiff_t walked = 0; walked < count && InOneRow(*order[static_cast<std::size_t>(index)], from);
+       ++walked) {
+    index = (index + step + count) % count;
+  }
+  const OControl& row = *order[static_cast<std::size_t>(index)];
+  while (index > 0 && InOneRow(*order[static_cast<std::size_t>(index - 1)], row)) {
+    --index;
+  }
+  SetKeyFocus(order[static_cast<std::size_t>(index)]);
+}
+
+void ORenderWindow::SetKeyFocus(OControl* control) {
+  if (control == keyFocus_) {
+    return;
+  }
+  if (keyFocus_ != nullptr) {
+    keyFocus_->Unhighlight();
+  }
+  if (hovered_ != nullptr && hovered_ != control) {
+    hovered_->Unhighlight();
+  }
+  // Only the focused control may look it: buttons that have not yet seen the
+  // pointer show both their faces.
+  if (control != nullptr) {
+    for (OControl* other : KeyFocusOrder()) {
+      if (other != control) {
+        other->Unhighlight();
+      }
+    }
+  }
+  keyFocus_ = control;
+  // As if the pointer had moved onto it, so that the pointer's next move puts out the light.
+  hovered_ = control;
+  if (control != nullptr) {
+    control->Highlight();
+  }
 }
 
 bool ORenderWindow::RouteKeyToFocus(const OEvent& event) {
@@ -253,6 +392,9 @@ std::unique_ptr<OControl> ORenderWindow::RemoveControl(const OControl* control) 
   }
   if (hovered_ == control) {
     hovered_ = nullptr;
+  }
+  if (keyFocus_ == control) {
+    keyFocus_ = nullptr;
   }
   if (control->focusable) {
     focusCount_ = control->tabIndex;

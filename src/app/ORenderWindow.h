@@ -65,6 +65,8 @@ class ORenderWindow : public OCommandHandler {
   std::int16_t FocusIndex() const { return focusIndex_; }
   OControl* Focused() const { return focused_; }
   OControl* Hovered() const { return hovered_; }
+  // The control the arrow keys and Tab chose, null for none.
+  OControl* KeyFocus() const { return keyFocus_; }
   OScreenHost* Application() const { return application_; }
   OCamera* Camera() const override { return camera_; }
   // The application's font; null before the screen is registered or when the font could not be made.
@@ -73,10 +75,28 @@ class ORenderWindow : public OCommandHandler {
   // The screen's picture over the whole window; every frame of the screen starts with it.
   void DrawBackground() const;
 
+ protected:
+  // Whether the arrow keys and Tab go round the screen's controls; a screen
+  // that plays with those keys itself says no.
+  virtual bool MovesKeyFocus() const { return true; }
+
  private:
   // Without focusable controls every event, keys included, goes to the
   // controls that pass their hit test.
   bool RouteByHitTest(const OEvent& event);
+  // The arrows and Tab move the keyboard's focus, which shows as the
+  // pointer's hover does; Enter and Space act on the focused control, Left
+  // and Right first ask it (a slider, a radio button). False for other keys.
+  bool HandleKeyFocus(const OEvent& event);
+  // The controls the focus stops at: top to bottom, then left to right.
+  std::vector<OControl*> KeyFocusOrder() const;
+  // `step` places along `order`, round from the end to the start; the first
+  // press chooses the first control.
+  void MoveKeyFocus(const std::vector<OControl*>& order, int step);
+  // To the first control of the next row (+1) or the one before, round from
+  // the end to the start.
+  void MoveKeyFocusToRow(const std::vector<OControl*>& order, int step);
+  void SetKeyFocus(OControl* control);
   bool RouteKeyToFocus(const OEvent& event);
   bool RouteMouseWithFocus(const OEvent& event);
   OControl* FindByTabIndex(std::int16_t index) const;
@@ -90,6 +110,7 @@ class ORenderWindow : public OCommandHandler {
   std::int16_t focusIndex_ = -1;
   OControl* focused_ = nullptr;  // not owned
   OControl* hovered_ = nullptr;  // not owned
+  OControl* keyFocus_ = nullptr;  // not owned
   // Later controls lie on top: input goes to them first, and they are drawn last.
   std::vector<std::unique_ptr<OControl>> controls_;
   OScreenHost* application_ = nullptr;  // not owned

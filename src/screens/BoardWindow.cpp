@@ -161,7 +161,8 @@ void BoardWindow::DrawLabel(float x, float y, const char* text) const {
 }
 
 bool BoardWindow::HandleEvent(const OEvent& event) {
-  if (event.type == OEvent::kMouseMove) {
+  // A move by nothing (the desktop's way of saying where the pointer is) leaves the cursor.
+  if (event.type == OEvent::kMouseMove && (event.dx != 0 || event.dy != 0)) {
     cursor_.Hide();
   }
   return HandleCursorKey(event) || GameRenderWindow::HandleEvent(event);

@@ -73,6 +73,8 @@ class BoardWindow : public GameRenderWindow {
   const OClipList& ArrowClips() const { return arrowClips_; }
 
  protected:
+  // The arrows and Tab are the board cursor's, not the buttons'.
+  bool MovesKeyFocus() const override { return false; }
   // The mode's controls that come before the rules object (the supply ring).
   virtual void CreateModeControls() {}
   // The ring under the board that takes clicks too; null for none.

@@ -47,6 +47,7 @@ bool GameRenderWindow::CreateControls() {
 
 OButton* GameRenderWindow::AddWindowButton(std::uint32_t command, const char* model, float x) {
   auto button = std::make_unique<OBlendButton>(command, false);
+  button->keyFocusStops = false;
   button->Load(model);
   if (Camera() != nullptr) {
     button->PlaceAtDesignPoint(x, kWindowButtonY, 0.0f, *Camera(), kLayoutSize, kLayoutSize);

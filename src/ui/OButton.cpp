@@ -1,5 +1,7 @@
 #include "ui/OButton.h"
 
+#include "ui/KeyCodes.h"
+
 OButton::OButton(std::uint32_t controlId, bool canTakeFocus) : OControl3D(controlId, canTakeFocus) {}
 
 bool OButton::HandleEvent(const OEvent& event) {
@@ -20,6 +22,14 @@ bool OButton::HandleEvent(const OEvent& event) {
     default:
       return false;
   }
+}
+
+OControl* OButton::HandleFocusKey(std::uint16_t key) {
+  if (key != keycode::kEnter && key != keycode::kSpace) {
+    return nullptr;
+  }
+  ClickByKey();
+  return this;
 }
 
 bool OButton::ClickByKey() {

@@ -20,12 +20,19 @@ class OButton : public OControl3D {
   bool HitTest(const OEvent& event) override;
   void Highlight() override;
   void Unhighlight() override;
+  bool TakesKeyFocus() const override { return !disabled && keyFocusStops; }
+  // Enter or Space clicks it.
+  OControl* HandleFocusKey(std::uint16_t key) override;
+  // Its highlighted face shows the focus.
+  void DrawFocus() override {}
   // What the button shows while it is held down; nothing in a plain button.
   virtual void OnPress();
   virtual void OnRelease();
   virtual void Spin();
 
   bool disabled = false;
+  // False for the window's own buttons: the desktop has its keys for those.
+  bool keyFocusStops = true;
 
  protected:
   enum PressState : std::uint32_t { kIdle = 0, kPressedInside = 1, kPressedOutside = 2 };

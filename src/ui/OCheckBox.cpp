@@ -1,5 +1,7 @@
 #include "ui/OCheckBox.h"
 
+#include "ui/KeyCodes.h"
+
 OCheckBox::OCheckBox(std::uint32_t controlId) : OControl3D(controlId, false) {}
 
 bool OCheckBox::Init() {
@@ -34,6 +36,14 @@ bool OCheckBox::HandleEvent(const OEvent& event) {
     default:
       return false;
   }
+}
+
+OControl* OCheckBox::HandleFocusKey(std::uint16_t key) {
+  if (key != keycode::kSpace && key != keycode::kEnter) {
+    return nullptr;
+  }
+  OnClick();
+  return this;
 }
 
 bool OCheckBox::Release() {

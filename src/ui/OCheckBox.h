@@ -18,6 +18,9 @@ class OCheckBox : public OControl3D {
   // state once the model is loaded.
   bool Init() override;
   bool HandleEvent(const OEvent& event) override;
+  bool TakesKeyFocus() const override { return true; }
+  // Space or Enter clicks it.
+  OControl* HandleFocusKey(std::uint16_t key) override;
 
   // Shows or hides the mark without telling the screen.
   void SetChecked(bool checked);

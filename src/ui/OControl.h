@@ -2,6 +2,7 @@
 // board and its rings. The screen asks HitTest before it hands over an event.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "ui/OCommandHandler.h"
@@ -33,6 +34,17 @@ class OControl {
 
   // Tells the owner; a control not yet on a screen has nobody to tell.
   bool Notify(std::uint32_t code);
+
+  // Whether the keyboard's focus stops at this control as it goes round a screen.
+  virtual bool TakesKeyFocus() const { return false; }
+  // Where the focus finds it: x and y in the screen's scene, y up.
+  virtual std::array<float, 2> FocusPlace() const { return {0.0f, 0.0f}; }
+  // A key pressed while the control has the keyboard's focus. The control that
+  // has the focus afterwards (this one, or a neighbour it handed the choice
+  // to), or null when the key is not the control's.
+  virtual OControl* HandleFocusKey(std::uint16_t /*key*/) { return nullptr; }
+  // A frame round the control, for one whose highlight shows nothing.
+  virtual void DrawFocus() {}
 
   std::uint32_t id;
   OCommandHandler* owner = nullptr;  // not owned

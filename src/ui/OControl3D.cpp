@@ -1,6 +1,9 @@
 #include "ui/OControl3D.h"
 
+#include <GL/gl.h>
+
 #include <cmath>
+#include <utility>
 
 #include "gfx/OCamera.h"
 
@@ -15,6 +18,36 @@ bool OControl3D::HitTest(const OEvent& event) {
   const std::array<float, 3> end{eye[0] + ray[0] * camera->farPlane, eye[1] + ray[1] * camera->farPlane,
                                  eye[2] + ray[2] * camera->farPlane};
   return IntersectsLine(eye, end);
+}
+
+void OControl3D::DrawFocus() {
+  // Dark under light round the front of the box, readable on any picture behind.
+  const float left = centre[0] - halfExtents[0];
+  const float right = centre[0] + halfExtents[0];
+  const float bottom = centre[1] - halfExtents[1];
+  const float top = centre[1] + halfExtents[1];
+  const float front = centre[2] + halfExtents[2];
+  glPushMatrix();
+  glMultMatrixf(transform);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_DEPTH_TEST);
+  for (const auto& [width, grey] : {std::pair{5.0f, 0.0f}, std::pair{2.0f, 1.0f}}) {
+    glLineWidth(width);
+    glColor3f(grey, grey, grey);
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(left, bottom, front);
+    glVertex3f(right, bottom, front);
+    glVertex3f(right, top, front);
+    glVertex3f(left, top, front);
+    glEnd();
+  }
+  glLineWidth(1.0f);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_LIGHTING);
+  glPopMatrix();
 }
 
 bool OControl3D::Init() {

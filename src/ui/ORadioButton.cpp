@@ -1,5 +1,6 @@
 #include "ui/ORadioButton.h"
 
+#include "ui/KeyCodes.h"
 #include "ui/ORadioGroup.h"
 
 ORadioButton::ORadioButton(std::uint32_t controlId, ORadioGroup* group)
@@ -7,6 +8,17 @@ ORadioButton::ORadioButton(std::uint32_t controlId, ORadioGroup* group)
   if (group_ != nullptr) {
     group_->Add(this);
   }
+}
+
+OControl* ORadioButton::HandleFocusKey(std::uint16_t key) {
+  if (key != keycode::kLeft && key != keycode::kRight) {
+    return OCheckBox::HandleFocusKey(key);
+  }
+  ORadioButton* chosen = group_ != nullptr ? group_->Neighbour(this, key == keycode::kRight ? 1 : -1) : this;
+  if (chosen != this) {
+    chosen->OnClick();
+  }
+  return chosen;
 }
 
 bool ORadioButton::OnClick() {

@@ -13,6 +13,9 @@ class ORadioButton : public OCheckBox {
   // Joins the group, which must outlive the button.
   ORadioButton(std::uint32_t controlId, ORadioGroup* group);
 
+  // Left and Right choose the group's neighbour, which takes the focus.
+  OControl* HandleFocusKey(std::uint16_t key) override;
+
  protected:
   bool OnClick() override;
 

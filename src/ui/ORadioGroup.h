@@ -14,6 +14,9 @@ class ORadioGroup {
   // Checks the radio and unchecks every other member; false, changing
   // nothing, when the radio is not a member.
   bool Select(ORadioButton* radio);
+  // The member `step` places after the radio in the order they joined,
+  // stopping at the first and the last; the radio itself when it is not a member.
+  ORadioButton* Neighbour(ORadioButton* radio, int step) const;
 
  private:
   std::vector<ORadioButton*> members_;  // not owned

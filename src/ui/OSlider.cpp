@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "gfx/OCamera.h"
+#include "ui/KeyCodes.h"
 
 namespace {
 
@@ -123,6 +124,16 @@ void OSlider::Unhighlight() {
     Notify(kClicked);
   }
   OControl3D::Unhighlight();
+}
+
+OControl* OSlider::HandleFocusKey(std::uint16_t key) {
+  if (key != keycode::kLeft && key != keycode::kRight) {
+    return nullptr;
+  }
+  const float step = step_ > 0.0f ? step_ : (maximum_ - minimum_) / 10.0f;
+  SetValue(Snapped(value_) + (key == keycode::kRight ? step : -step));
+  Notify(kClicked);
+  return this;
 }
 
 void OSlider::SetValue(float value) {

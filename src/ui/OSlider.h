@@ -25,6 +25,9 @@ class OSlider : public OControl3D {
   bool HandleEvent(const OEvent& event) override;
   // Ends a drag that the screen breaks off, settling the value on a step.
   void Unhighlight() override;
+  bool TakesKeyFocus() const override { return true; }
+  // Left and Right move the value a step.
+  OControl* HandleFocusKey(std::uint16_t key) override;
 
   void SetValue(float value);
   float Value() const { return value_; }

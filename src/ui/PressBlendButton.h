@@ -15,6 +15,8 @@ class PressBlendButton : public OBlendButton {
   bool HandleEvent(const OEvent& event) override;
   // Hovering alone leaves the face as it is.
   void Highlight() override;
+  // Its face changes only while it is held, so the focus is framed.
+  void DrawFocus() override { OControl3D::DrawFocus(); }
   void Unhighlight() override;
   void OnPress() override;
   void OnRelease() override;

@@ -113,6 +113,11 @@ class GameScreenFixture : public ::testing::Test {
   }
   void ClickAt(float layoutX, float layoutY) { Click(LayoutPoint(layoutX, layoutY)); }
   void PressKey(std::uint16_t key) { application_->OnInput(OEvent::Key(OEvent::kKeyDown, key, 0)); }
+
+ public:
+  void Input(const OEvent& event) { application_->OnInput(event); }
+
+ protected:
   // The first pixel of a sweep over the window at which the condition holds
   // after the pointer moved there.
   std::optional<Pixel> FindPointer(const std::function<bool()>& condition);

@@ -15,9 +15,9 @@
 #include "screens/GameTypeWindow.h"
 #include "screens/HelpPages.h"
 #include "screens/OHelpWindow.h"
-#include "ui/KeyCodes.h"
 #include "screens/OMenuWindow.h"
 #include "screens/RemoverWindow.h"
+#include "ui/KeyCodes.h"
 
 namespace {
 
@@ -49,6 +49,48 @@ float MiddleOfChange(const Picture& a, const Picture& b, float y) {
     }
   }
   return count > 0 ? sum / static_cast<float>(count) : 0.0f;
+}
+
+// The ids the keyboard's focus stands on after each key.
+std::vector<std::uint32_t> FocusAfter(GameScreenFixture& fixture, OScreenList& screens,
+                                      const std::vector<OEvent>& keys) {
+  std::vector<std::uint32_t> ids;
+  for (const OEvent& key : keys) {
+    fixture.Input(key);
+    const OControl* focus = screens.ActiveWindow()->KeyFocus();
+    ids.push_back(focus != nullptr ? focus->id : 0);
+  }
+  return ids;
+}
+
+// Up, Down, Tab and Shift+Tab go round the menu top to bottom, then left to
+// right, past the window's own buttons; the focus lights up as the pointer's
+// hover does, the pointer moving puts it out, and Enter acts on it.
+TEST_F(MenusTest, TheKeysGoRoundTheMenuAndTheGameTypesAndEnterActs) {
+  const auto key = [](std::uint16_t code, std::uint16_t flags = 0) { return OEvent::Key(OEvent::kKeyDown, code, flags); };
+  const OEvent down = key(keycode::kDown), up = key(keycode::kUp), tab = key(ORenderWindow::kTabKey);
+  const OEvent backTab = key(ORenderWindow::kTabKey, OEvent::kShiftHeld), right = key(keycode::kRight);
+  Screens().SetActiveWindow(kMenu);
+  Move({790, 590});
+  EXPECT_EQ(FocusAfter(*this, Screens(), {down, down, down, down, down, up, tab, tab, backTab, right}),
+            (std::vector<std::uint32_t>{OMenuWindow::kNewGame, OMenuWindow::kTopTen, OMenuWindow::kHelp,
+                                        OMenuWindow::kExit, OMenuWindow::kNewGame, OMenuWindow::kExit,
+                                        OMenuWindow::kNewGame, OMenuWindow::kTopTen, OMenuWindow::kNewGame,
+                                        OMenuWindow::kTopTen}));
+  OControl* focus = Screens().ActiveWindow()->KeyFocus();
+  EXPECT_TRUE(focus->highlighted);
+  Move({780, 580});
+  EXPECT_EQ(Screens().ActiveWindow()->KeyFocus(), nullptr);
+  EXPECT_FALSE(focus->highlighted) << "the pointer is elsewhere";
+
+  Input(down);
+  Input(key(keycode::kEnter));
+  EXPECT_EQ(ActiveScreen(), GameTypeWindow::kIdentifier);
+  EXPECT_EQ(FocusAfter(*this, Screens(), {down, down, down, tab}),
+            (std::vector<std::uint32_t>{GameTypeWindow::kRemover, GameTypeWindow::kBreakdown,
+                                        GameTypeWindow::kBackToMenu, GameTypeWindow::kRemover}));
+  Input(key(keycode::kSpace));
+  EXPECT_EQ(ActiveScreen(), RemoverWindow::kIdentifier);
 }
 
 TEST_F(MenusTest, TheWindowButtonsWorkOnlyInAWindow) {
@@ -223,3 +265,4 @@ TEST(HelpPagesTest, ABlankLineComesBeforeEachSectionAndNowhereElse) {
 }
 
 }  // namespace
+

@@ -18,6 +18,7 @@
 #include "screens/RemoverWindow.h"
 #include "screens/ScoreWindow.h"
 #include "screens/WarningWindow.h"
+#include "ui/KeyCodes.h"
 
 namespace {
 
@@ -106,6 +107,45 @@ TEST_F(OptionsTest, OkAppliesAndWritesTheGameSettingsEvenWhenNothingChanged) {
   EXPECT_FALSE(rules.showGroups);
   EXPECT_EQ(rules.startLevel, 5);
   EXPECT_EQ(application_->Sound().Volume(), 65535u) << "the slider's last step is the loudest volume";
+}
+
+// Down walks the rows; Space toggles a check box, Left and Right move a slider
+// a step and choose within a radio group; Enter on Ok applies it all.
+TEST_F(OptionsTest, TheKeysAloneChangeAndApplyTheSettings) {
+  std::filesystem::remove(config_.fileName);
+  for (const std::uint16_t key : {keycode::kDown, keycode::kDown, keycode::kDown}) {
+    PressKey(key);
+  }
+  const OControl* sound = options_->KeyFocus();
+  ASSERT_NE(sound, nullptr);
+  EXPECT_EQ(sound->id, OConfigWindow::kSound) << "full screen, texture quality, then the sound row";
+  PressKey(keycode::kSpace);                 // sound off
+  PressKey(keycode::kRight);                 // on to the effects' volume
+  EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kSoundVolume);
+  for (int step = 0; step < 20; ++step) {
+    PressKey(keycode::kRight);               // up to the loudest
+  }
+  PressKey(keycode::kDown);                  // music
+  PressKey(keycode::kDown);                  // skill
+  PressKey(keycode::kRight);                 // Normal, which takes the focus
+  EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kNormal);
+  PressKey(keycode::kRight);                 // the last of its group: it stays
+  EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kNormal);
+  PressKey(keycode::kUp);
+  PressKey(keycode::kUp);
+  PressKey(keycode::kUp);                    // a row up from the sound row's volume: texture quality
+  EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kTextureQuality);
+  PressKey(keycode::kLeft);                  // a step down
+  for (const std::uint16_t key : {keycode::kUp, keycode::kUp, keycode::kEnter}) {
+    PressKey(key);                           // round the top to Ok, and Enter
+  }
+  EXPECT_EQ(ActiveScreen(), kMenu);
+  const std::vector<std::string> saved = Saved();
+  ASSERT_EQ(saved.size(), 13u);
+  EXPECT_EQ(saved[3], "9") << "texture quality";
+  EXPECT_EQ(saved[5], "0") << "sound";
+  EXPECT_EQ(saved[7], "65535") << "the loudest effects";
+  EXPECT_EQ(saved[9], "1") << "Normal";
 }
 
 TEST_F(OptionsTest, OkChangesTheDisplayWhenItsColourDepthOrSizeChanged) {
