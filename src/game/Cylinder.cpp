@@ -3,14 +3,15 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 #include "game/BlockManager.h"
 #include "game/BoardAudio.h"
 #include "game/BoardButtons.h"
 #include "game/BoardCursor.h"
+#include "gfx/MarkerFrame.h"
 
 Cylinder::Cylinder(std::uint32_t controlId, std::uint16_t ringCount, std::uint16_t cellsPerRing,
                    float ringRadius, float ringSpacing, Timing timing)
@@ -171,28 +172,14 @@ void Cylinder::DrawCursorOn(const Ring& ring, int position) const {
   const float reach = ring.Radius() + block.halfExtents[2] * 1.05f;
   const float halfHeight = block.halfExtents[1] * 1.05f;
   const float halfAngle = step / 2.0f;
+  const auto corner = [&](float side, float z) {
+    const float angle = middle + side * halfAngle;
+    return std::array<float, 3>{std::cos(angle) * reach, std::sin(angle) * reach, z};
+  };
   glPushMatrix();
   glTranslatef(ring.transform[12], ring.transform[13], ring.transform[14]);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_DEPTH_TEST);
-  // Dark under light: the frame shows on every colour of block, and on none.
-  for (const auto& [width, grey] : {std::pair{7.0f, 0.0f}, std::pair{3.0f, 1.0f}}) {
-    glLineWidth(width);
-    glColor3f(grey, grey, grey);
-    glBegin(GL_LINE_LOOP);
-    for (const auto& [side, z] : {std::pair{-1.0f, -halfHeight}, std::pair{1.0f, -halfHeight},
-                                  std::pair{1.0f, halfHeight}, std::pair{-1.0f, halfHeight}}) {
-      const float angle = middle + side * halfAngle;
-      glVertex3f(std::cos(angle) * reach, std::sin(angle) * reach, z);
-    }
-    glEnd();
-  }
-  glLineWidth(1.0f);
-  glColor3f(1.0f, 1.0f, 1.0f);
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_LIGHTING);
-  glEnable(GL_TEXTURE_2D);
+  DrawMarkerFrame({corner(-1, -halfHeight), corner(1, -halfHeight), corner(1, halfHeight), corner(-1, halfHeight)},
+                  3.0f);
   glPopMatrix();
 }
 

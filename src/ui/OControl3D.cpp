@@ -3,8 +3,8 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <utility>
 
+#include "gfx/MarkerFrame.h"
 #include "gfx/OCamera.h"
 
 bool OControl3D::HitTest(const OEvent& event) {
@@ -21,7 +21,7 @@ bool OControl3D::HitTest(const OEvent& event) {
 }
 
 void OControl3D::DrawFocus() {
-  // Dark under light round the front of the box, readable on any picture behind.
+  // Round the front of the box.
   const float left = centre[0] - halfExtents[0];
   const float right = centre[0] + halfExtents[0];
   const float bottom = centre[1] - halfExtents[1];
@@ -29,24 +29,7 @@ void OControl3D::DrawFocus() {
   const float front = centre[2] + halfExtents[2];
   glPushMatrix();
   glMultMatrixf(transform);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_DEPTH_TEST);
-  for (const auto& [width, grey] : {std::pair{5.0f, 0.0f}, std::pair{2.0f, 1.0f}}) {
-    glLineWidth(width);
-    glColor3f(grey, grey, grey);
-    glBegin(GL_LINE_LOOP);
-    glVertex3f(left, bottom, front);
-    glVertex3f(right, bottom, front);
-    glVertex3f(right, top, front);
-    glVertex3f(left, top, front);
-    glEnd();
-  }
-  glLineWidth(1.0f);
-  glColor3f(1.0f, 1.0f, 1.0f);
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_LIGHTING);
+  DrawMarkerFrame({{{left, bottom, front}, {right, bottom, front}, {right, top, front}, {left, top, front}}}, 2.0f);
   glPopMatrix();
 }
 
