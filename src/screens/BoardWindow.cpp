@@ -113,6 +113,10 @@ void BoardWindow::OnShow() {
 }
 
 void BoardWindow::OnHide() {
+  // A turn key held while the screen goes is let go: its release comes to another screen.
+  if (turnKey_ != 0 && Board() != nullptr) {
+    ReleaseTurnKey(OEvent::Key(OEvent::kKeyUp, turnKey_, 0));
+  }
   GameRenderWindow::OnHide();
   audio_.SwitchPlaylist(OMusicList::Menu());
 }

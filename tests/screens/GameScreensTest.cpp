@@ -191,10 +191,19 @@ TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
   FinishMove(screen);
   EXPECT_EQ(board.State(), BoardState::Idle) << "the release stops every ring, Shift or not";
 
-  Move(LayoutPoint(256, 256));
-  EXPECT_FALSE(cursor.Shown());
+  // Escape with Z held: the ring finishes its step, and Z turns it again on the way back.
+  PressKey('Z');
   PressKey(kEscape);
   EXPECT_EQ(ActiveScreen(), kMenu);
+  EXPECT_EQ(ring.TurnState(), RingTurn::Stopping);
+  Screens().SetActiveWindow(RemoverWindow::kIdentifier);
+  ASSERT_TRUE(RunUntil([&ring] { return ring.TurnState() == RingTurn::Still; }));
+  FinishMove(screen);
+  PressKey('Z');
+  EXPECT_EQ(ring.TurnState(), RingTurn::Turning);
+
+  Move(LayoutPoint(256, 256));
+  EXPECT_FALSE(cursor.Shown());
 }
 
 // In Breakdown, Down goes on from the bottom ring to the supply ring, whose
