@@ -198,8 +198,9 @@ bool ORenderWindow::HandleKeyFocus(const OEvent& event) {
 
 namespace {
 
-// Controls closer in height than this stand in one row: half the closest rows' spacing.
-constexpr float kRowHeight = 1.5f;
+// Controls closer in height than this, in layout units, stand in one row:
+// about half the spacing of the closest rows (the options').
+constexpr float kRowHeight = 6.0f;
 
 bool InOneRow(const OControl& a, const OControl& b) {
   return std::fabs(a.FocusPlace()[1] - b.FocusPlace()[1]) <= kRowHeight;

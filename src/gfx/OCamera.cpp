@@ -91,6 +91,19 @@ std::array<float, 3> OCamera::PixelDirection(float x, float yUp) const {
           across * t[2] + up * t[6] - t[10]};
 }
 
+std::array<float, 2> OCamera::PixelOf(const std::array<float, 3>& world) const {
+  const float* t = transform;
+  const float v[3] = {world[0] - t[12], world[1] - t[13], world[2] - t[14]};
+  const float ahead = -(v[0] * t[8] + v[1] * t[9] + v[2] * t[10]);
+  const float across = v[0] * t[0] + v[1] * t[1] + v[2] * t[2];
+  const float up = v[0] * t[4] + v[1] * t[5] + v[2] * t[6];
+  const float d = (viewportHeight / 2.0f) / std::tan(fov * kHalfDegreeInRadians);
+  if (ahead <= 0.0f) {
+    return {viewportWidth / 2.0f, viewportHeight / 2.0f};
+  }
+  return {viewportWidth / 2.0f + across / ahead * d, viewportHeight / 2.0f + up / ahead * d};
+}
+
 std::array<float, 3> OCamera::ScreenRay(float x, float y) const {
   return Normalised(PixelDirection(x, viewportHeight - y));
 }

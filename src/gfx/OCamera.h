@@ -21,6 +21,9 @@ class OCamera : public O3D {
   // The direction, not normalised, through a window pixel with y counted up from
   // the bottom edge. Its component along the view axis is exactly one.
   std::array<float, 3> PixelDirection(float x, float yUp) const;
+  // The window pixel a world point is seen at, y counted up from the bottom
+  // edge: PixelDirection's inverse. A point behind the camera gives the centre.
+  std::array<float, 2> PixelOf(const std::array<float, 3>& world) const;
 
   float nearPlane;
   float farPlane;

@@ -37,7 +37,7 @@ class OControl {
 
   // Whether the keyboard's focus stops at this control as it goes round a screen.
   virtual bool TakesKeyFocus() const { return false; }
-  // Where the focus finds it: x and y in the screen's scene, y up.
+  // Where the focus finds it: its middle on the screen's 512 x 512 layout, y up.
   virtual std::array<float, 2> FocusPlace() const { return {0.0f, 0.0f}; }
   // A key pressed while the control has the keyboard's focus. The control that
   // has the focus afterwards (this one, or a neighbour it handed the choice

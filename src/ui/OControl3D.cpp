@@ -7,6 +7,12 @@
 #include "gfx/MarkerFrame.h"
 #include "gfx/OCamera.h"
 
+namespace {
+
+constexpr float kLayout = 512.0f;
+
+}  // namespace
+
 bool OControl3D::HitTest(const OEvent& event) {
   const OCamera* camera = owner != nullptr ? owner->Camera() : nullptr;
   if (camera == nullptr) {
@@ -18,6 +24,15 @@ bool OControl3D::HitTest(const OEvent& event) {
   const std::array<float, 3> end{eye[0] + ray[0] * camera->farPlane, eye[1] + ray[1] * camera->farPlane,
                                  eye[2] + ray[2] * camera->farPlane};
   return IntersectsLine(eye, end);
+}
+
+std::array<float, 2> OControl3D::FocusPlace() const {
+  const OCamera* camera = owner != nullptr ? owner->Camera() : nullptr;
+  if (camera == nullptr || camera->viewportWidth <= 0.0f || camera->viewportHeight <= 0.0f) {
+    return {0.0f, 0.0f};
+  }
+  const std::array<float, 2> pixel = camera->PixelOf({transform[12], transform[13], transform[14]});
+  return {pixel[0] * kLayout / camera->viewportWidth, pixel[1] * kLayout / camera->viewportHeight};
 }
 
 void OControl3D::DrawFocus() {

@@ -16,6 +16,6 @@ class OControl3D : public OControl, public OModel {
   // The box is measured once the screen has loaded, placed and scaled the model.
   bool Init() override;
   void Draw() override { OModel::Draw(); }
-  std::array<float, 2> FocusPlace() const override { return {transform[12], transform[13]}; }
+  std::array<float, 2> FocusPlace() const override;
   void DrawFocus() override;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "gfx/OFont.h"
+#include "ui/KeyCodes.h"
 
 namespace {
 
@@ -55,9 +56,34 @@ bool OTextStack::HandleEvent(const OEvent& event) {
   if (event.type != OEvent::kButtonDown || event.button != OEvent::kLeft || entries_.empty()) {
     return false;
   }
-  ++current_;
-  if (current_ == entries_.end()) {
-    current_ = entries_.begin();
+  return Step(1);
+}
+
+std::array<float, 2> OTextStack::FocusPlace() const {
+  return {static_cast<float>(X()) + Width() / 2.0f, static_cast<float>(Y()) + Height() / 2.0f};
+}
+
+OControl* OTextStack::HandleFocusKey(std::uint16_t key) {
+  if (entries_.empty() ||
+      (key != keycode::kLeft && key != keycode::kRight && key != keycode::kEnter && key != keycode::kSpace)) {
+    return nullptr;
+  }
+  Step(key == keycode::kLeft ? -1 : 1);
+  return this;
+}
+
+bool OTextStack::Step(int direction) {
+  // Round from the last entry to the first, and back.
+  if (direction > 0) {
+    ++current_;
+    if (current_ == entries_.end()) {
+      current_ = entries_.begin();
+    }
+  } else {
+    if (current_ == entries_.begin()) {
+      current_ = entries_.end();
+    }
+    --current_;
   }
   FitBoxToText();
   return Notify(static_cast<std::uint32_t>(current_->first));

@@ -3,6 +3,7 @@
 // The box fits the current text.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -23,6 +24,10 @@ class OTextStack : public OControl, public O2D {
   bool HandleEvent(const OEvent& event) override;
   void Draw() override;
   bool HitTest(const OEvent& event) override;
+  bool TakesKeyFocus() const override { return !entries_.empty(); }
+  std::array<float, 2> FocusPlace() const override;
+  // Right, Enter and Space step to the next entry, as a click does; Left to the one before.
+  OControl* HandleFocusKey(std::uint16_t key) override;
 
   // The new entry becomes current. A text that is already there is ignored;
   // a key that is already there takes the new text.
@@ -34,6 +39,8 @@ class OTextStack : public OControl, public O2D {
   std::string CurrentText() const;
 
  private:
+  // To the next entry (+1) or the one before, and tells the screen.
+  bool Step(int direction);
   bool HasText(const std::string& text) const;
   void FitBoxToText();
 

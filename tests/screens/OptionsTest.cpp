@@ -113,12 +113,17 @@ TEST_F(OptionsTest, OkAppliesAndWritesTheGameSettingsEvenWhenNothingChanged) {
 // a step and choose within a radio group; Enter on Ok applies it all.
 TEST_F(OptionsTest, TheKeysAloneChangeAndApplyTheSettings) {
   std::filesystem::remove(config_.fileName);
+  PressKey(keycode::kDown);
+  ASSERT_NE(options_->KeyFocus(), nullptr);
+  EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kResolution) << "the top row first";
   for (const std::uint16_t key : {keycode::kDown, keycode::kDown, keycode::kDown}) {
-    PressKey(key);
+    PressKey(key);                           // colour depth, full screen, model details
   }
-  const OControl* sound = options_->KeyFocus();
-  ASSERT_NE(sound, nullptr);
-  EXPECT_EQ(sound->id, OConfigWindow::kSound) << "full screen, texture quality, then the sound row";
+  EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kModelDetail);
+  PressKey(keycode::kRight);                 // high detail
+  PressKey(keycode::kDown);
+  PressKey(keycode::kDown);
+  EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kSound) << "texture quality, then the sound row";
   PressKey(keycode::kSpace);                 // sound off
   PressKey(keycode::kRight);                 // on to the effects' volume
   EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kSoundVolume);
@@ -136,13 +141,15 @@ TEST_F(OptionsTest, TheKeysAloneChangeAndApplyTheSettings) {
   PressKey(keycode::kUp);                    // a row up from the sound row's volume: texture quality
   EXPECT_EQ(options_->KeyFocus()->id, OConfigWindow::kTextureQuality);
   PressKey(keycode::kLeft);                  // a step down
-  for (const std::uint16_t key : {keycode::kUp, keycode::kUp, keycode::kEnter}) {
-    PressKey(key);                           // round the top to Ok, and Enter
+  for (int row = 0; row < 5; ++row) {
+    PressKey(keycode::kUp);                  // round the top to Ok
   }
+  PressKey(keycode::kEnter);
   EXPECT_EQ(ActiveScreen(), kMenu);
   const std::vector<std::string> saved = Saved();
   ASSERT_EQ(saved.size(), 13u);
   EXPECT_EQ(saved[3], "9") << "texture quality";
+  EXPECT_EQ(saved[4], "2") << "high detail";
   EXPECT_EQ(saved[5], "0") << "sound";
   EXPECT_EQ(saved[7], "65535") << "the loudest effects";
   EXPECT_EQ(saved[9], "1") << "Normal";
