@@ -29,7 +29,8 @@ fail() {
   echo "FAIL: $*" >&2
   if [ -n "$game_pid" ]; then
     if kill -0 "$game_pid" 2>/dev/null; then
-      echo "The game is still running." >&2
+      echo "The game is still running; the server's windows:" >&2
+      xwininfo -root -tree 2>&1 | head -n 20 >&2
     else
       echo "The game has ended; the end of what it printed:" >&2
       tail -n 40 "$folder/stderr" >&2

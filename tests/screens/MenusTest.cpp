@@ -78,7 +78,8 @@ TEST_F(MenusTest, TheKeysGoRoundTheMenuAndTheGameTypesAndEnterActs) {
                                         OMenuWindow::kNewGame, OMenuWindow::kTopTen, OMenuWindow::kNewGame,
                                         OMenuWindow::kTopTen}));
   OControl* focus = Screens().ActiveWindow()->KeyFocus();
-  EXPECT_TRUE(focus->highlighted);
+  Input(OEvent::Key(OEvent::kKeyUp, keycode::kRight, 0));
+  EXPECT_TRUE(focus->highlighted) << "a key's release, where the pointer is not, leaves the light on";
   Move({780, 580});
   EXPECT_EQ(Screens().ActiveWindow()->KeyFocus(), nullptr);
   EXPECT_FALSE(focus->highlighted) << "the pointer is elsewhere";
