@@ -11,6 +11,7 @@
 #include "core/OException.h"
 #include "core/OLog.h"
 #include "platform/MessageBox.h"
+#include "ui/KeyCodes.h"
 #include "ui/OEvent.h"
 
 namespace {
@@ -53,12 +54,23 @@ std::uint32_t EventButton(platform::MouseButton button) {
   return OEvent::kLeft;
 }
 
+// Pad events carry the platform's button codes as they are.
+static_assert(static_cast<std::uint16_t>(platform::PadButton::Up) == padbutton::kUp &&
+              static_cast<std::uint16_t>(platform::PadButton::Right) == padbutton::kRight &&
+              static_cast<std::uint16_t>(platform::PadButton::A) == padbutton::kA &&
+              static_cast<std::uint16_t>(platform::PadButton::RightTrigger) == padbutton::kRightTrigger &&
+              static_cast<std::uint16_t>(platform::PadButton::Back) == padbutton::kBack);
+
 std::uint32_t KeyboardEventType(platform::WindowEventKind kind) {
   switch (kind) {
     case platform::WindowEventKind::KeyDown:
       return OEvent::kKeyDown;
     case platform::WindowEventKind::KeyUp:
       return OEvent::kKeyUp;
+    case platform::WindowEventKind::PadDown:
+      return OEvent::kPadDown;
+    case platform::WindowEventKind::PadUp:
+      return OEvent::kPadUp;
     default:
       return OEvent::kCharacter;
   }
@@ -74,6 +86,9 @@ OGLWindow::~OGLWindow() {
   LeaveFullScreen();
   ReleaseContexts();
   DestroyWindow();
+  if (controllersStarted_) {
+    platform::StopControllers();
+  }
   if (videoStarted_) {
     platform::StopVideo();
   }
@@ -104,9 +119,20 @@ bool OGLWindow::Create(const std::string& /*className*/, const std::string& titl
   if (window_ != nullptr) {
     platform::DisableScreenSaver();
     platform::StartTextInput();
+    StartControllers();
   }
   BringToFront();
   return true;
+}
+
+void OGLWindow::StartControllers() {
+  if (controllersStarted_) {
+    return;
+  }
+  controllersStarted_ = platform::StartControllers();
+  if (!controllersStarted_) {
+    log_.Line("No game controllers: the keyboard and the mouse play");
+  }
 }
 
 void OGLWindow::Flip() {
@@ -145,6 +171,8 @@ void OGLWindow::HandleWindowEvent(const platform::WindowEvent& message) {
     case platform::WindowEventKind::KeyDown:
     case platform::WindowEventKind::KeyUp:
     case platform::WindowEventKind::Character:
+    case platform::WindowEventKind::PadDown:
+    case platform::WindowEventKind::PadUp:
       TranslateKeyboard(message);
       break;
     case platform::WindowEventKind::Close:

@@ -108,14 +108,18 @@ class OGLWindow {
 
  private:
   void TranslateMouse(const platform::WindowEvent& message);
+  // Keys, typed characters and game controllers' buttons.
   void TranslateKeyboard(const platform::WindowEvent& message);
   void ChangeWindowState(const platform::WindowEvent& message);
   void PlaceWindowCentred(const platform::WindowBounds& display);
   void StartScaledPicture();
+  // Controllers plugged in now or later play from the window's first showing on.
+  void StartControllers();
 
   OConfig& config_;
   OLog& log_;
   bool videoStarted_ = false;
+  bool controllersStarted_ = false;
   std::string title_;
   std::uint8_t modeIndex_ = 1;
   platform::NativeWindow* window_ = nullptr;

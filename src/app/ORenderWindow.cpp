@@ -9,12 +9,13 @@
 
 #include "app/OScreenHost.h"
 #include "gfx/OCamera.h"
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 
 namespace {
 
+// Keys and game controllers' buttons: what goes to the focus, never by the pointer.
 bool IsKeyEvent(const OEvent& event) {
-  return event.type == OEvent::kCharacter || event.type == OEvent::kKeyDown || event.type == OEvent::kKeyUp;
+  return event.type == OEvent::kCharacter || IsPress(event) || IsRelease(event);
 }
 
 bool IsMouseEvent(const OEvent& event) {
@@ -115,7 +116,7 @@ bool ORenderWindow::HandleEvent(const OEvent& event) {
     if (event.type == OEvent::kMouseMove && (event.dx != 0 || event.dy != 0)) {
       SetKeyFocus(nullptr);
     }
-    if (event.type == OEvent::kKeyDown && HandleKeyFocus(event)) {
+    if (IsPress(event) && HandleKeyFocus(event)) {
       return true;
     }
     // Keys go where the pointer is only while the keys have chosen nothing:
@@ -170,27 +171,28 @@ bool ORenderWindow::HandleKeyFocus(const OEvent& event) {
   if (order.empty()) {
     return false;
   }
-  switch (event.key) {
-    case kTabKey:
-      MoveKeyFocus(order, (event.flags & OEvent::kShiftHeld) != 0 ? -1 : 1);
+  const OAction action = ActionOf(event);
+  switch (action) {
+    case OAction::kNext:
+    case OAction::kPrevious:
+      MoveKeyFocus(order, action == OAction::kNext ? 1 : -1);
       return true;
-    case keycode::kUp:
-    case keycode::kDown:
-      MoveKeyFocusToRow(order, event.key == keycode::kDown ? 1 : -1);
+    case OAction::kUp:
+    case OAction::kDown:
+      MoveKeyFocusToRow(order, action == OAction::kDown ? 1 : -1);
       return true;
-    case keycode::kLeft:
-    case keycode::kRight:
-      if (OControl* chosen = keyFocus_ != nullptr ? keyFocus_->HandleFocusKey(event.key) : nullptr) {
+    case OAction::kLeft:
+    case OAction::kRight:
+      if (OControl* chosen = keyFocus_ != nullptr ? keyFocus_->HandleFocusAction(action) : nullptr) {
         SetKeyFocus(chosen);
       } else {
-        MoveKeyFocus(order, event.key == keycode::kRight ? 1 : -1);
+        MoveKeyFocus(order, action == OAction::kRight ? 1 : -1);
       }
       return true;
-    case keycode::kEnter:
-    case keycode::kSpace:
+    case OAction::kAct:
       // Without a focus, Enter goes to what the pointer is over, as it always did.
       // A click may show another screen, which drops this one's focus.
-      return keyFocus_ != nullptr && keyFocus_->HandleFocusKey(event.key) != nullptr;
+      return keyFocus_ != nullptr && keyFocus_->HandleFocusAction(action) != nullptr;
     default:
       return false;
   }
@@ -284,7 +286,8 @@ void ORenderWindow::SetKeyFocus(OControl* control) {
 }
 
 bool ORenderWindow::RouteKeyToFocus(const OEvent& event) {
-  if (event.type == OEvent::kKeyDown && event.key == kTabKey) {
+  const bool tab = (event.type == OEvent::kKeyDown || event.type == OEvent::kKeyUp) && event.key == kTabKey;
+  if (tab && event.type == OEvent::kKeyDown) {
     focusIndex_ = static_cast<std::int16_t>((focusIndex_ + 1) % focusCount_);
   }
   OControl* control = FindByTabIndex(focusIndex_);
@@ -300,7 +303,7 @@ bool ORenderWindow::RouteKeyToFocus(const OEvent& event) {
     control->Highlight();
   }
   // Tab moves the focus and is never seen by the controls.
-  if (event.key == kTabKey) {
+  if (tab) {
     return true;
   }
   return control->HandleEvent(event);

@@ -84,9 +84,10 @@ class ORenderWindow : public OCommandHandler {
   // Without focusable controls every event, keys included, goes to the
   // controls that pass their hit test.
   bool RouteByHitTest(const OEvent& event);
-  // The arrows and Tab move the keyboard's focus, which shows as the
-  // pointer's hover does; Enter and Space act on the focused control, Left
-  // and Right first ask it (a slider, a radio button). False for other keys.
+  // The arrows and Tab (or a controller's directions) move the focus, which
+  // shows as the pointer's hover does; Enter and Space (A) act on the focused
+  // control, Left and Right first ask it (a slider, a radio button). False
+  // for other keys and buttons.
   bool HandleKeyFocus(const OEvent& event);
   // The controls the focus stops at: top to bottom, then left to right.
   std::vector<OControl*> KeyFocusOrder() const;
@@ -108,8 +109,8 @@ class ORenderWindow : public OCommandHandler {
   std::uint16_t pixelHeight_ = kInitialPixelSize;
   std::uint16_t focusCount_ = 0;
   std::int16_t focusIndex_ = -1;
-  OControl* focused_ = nullptr;  // not owned
-  OControl* hovered_ = nullptr;  // not owned
+  OControl* focused_ = nullptr;   // not owned
+  OControl* hovered_ = nullptr;   // not owned
   OControl* keyFocus_ = nullptr;  // not owned
   // Later controls lie on top: input goes to them first, and they are drawn last.
   std::vector<std::unique_ptr<OControl>> controls_;

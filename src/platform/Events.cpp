@@ -3,10 +3,14 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <utility>
+
+#include "platform/PadInput.h"
 
 namespace platform {
 
@@ -253,6 +257,96 @@ void AddWindowChange(const SDL_WindowEvent& change) {
   }
 }
 
+// The controllers open now, by SDL's joystick instance ID.
+std::map<SDL_JoystickID, SDL_GameController*>& OpenControllers() {
+  static std::map<SDL_JoystickID, SDL_GameController*> controllers;
+  return controllers;
+}
+
+PadInput& Pads() {
+  static PadInput pads;
+  return pads;
+}
+
+void OpenController(int deviceIndex) {
+  SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+  if (controller == nullptr) {
+    return;
+  }
+  const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+  // Each open is counted: one more for a controller already open would keep it open for ever.
+  if (!OpenControllers().emplace(id, controller).second) {
+    SDL_GameControllerClose(controller);
+  }
+}
+
+void CloseController(SDL_JoystickID id) {
+  const auto found = OpenControllers().find(id);
+  if (found == OpenControllers().end()) {
+    return;
+  }
+  SDL_GameControllerClose(found->second);
+  OpenControllers().erase(found);
+  Pads().Unplugged(id, Pending());
+}
+
+std::optional<PadButton> GamePadButton(Uint8 sdlButton) {
+  switch (sdlButton) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+      return PadButton::Up;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+      return PadButton::Down;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+      return PadButton::Left;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+      return PadButton::Right;
+    case SDL_CONTROLLER_BUTTON_A:
+      return PadButton::A;
+    case SDL_CONTROLLER_BUTTON_B:
+      return PadButton::B;
+    case SDL_CONTROLLER_BUTTON_X:
+      return PadButton::X;
+    case SDL_CONTROLLER_BUTTON_Y:
+      return PadButton::Y;
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+      return PadButton::LeftShoulder;
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+      return PadButton::RightShoulder;
+    case SDL_CONTROLLER_BUTTON_START:
+      return PadButton::Start;
+    case SDL_CONTROLLER_BUTTON_BACK:
+      return PadButton::Back;
+    default:
+      return std::nullopt;
+  }
+}
+
+void AddControllerButton(const SDL_ControllerButtonEvent& press) {
+  if (const std::optional<PadButton> button = GamePadButton(press.button)) {
+    Pads().Button(press.which, *button, press.state == SDL_PRESSED, SDL_GetTicks(), Pending());
+  }
+}
+
+void AddControllerAxis(const SDL_ControllerAxisEvent& motion) {
+  switch (motion.axis) {
+    case SDL_CONTROLLER_AXIS_LEFTX:
+    case SDL_CONTROLLER_AXIS_LEFTY: {
+      const auto axis =
+          motion.axis == SDL_CONTROLLER_AXIS_LEFTX ? PadInput::StickAxis::X : PadInput::StickAxis::Y;
+      Pads().Stick(motion.which, axis, motion.value, SDL_GetTicks(), Pending());
+      break;
+    }
+    case SDL_CONTROLLER_AXIS_TRIGGERLEFT:
+      Pads().Trigger(motion.which, PadButton::LeftTrigger, motion.value, Pending());
+      break;
+    case SDL_CONTROLLER_AXIS_TRIGGERRIGHT:
+      Pads().Trigger(motion.which, PadButton::RightTrigger, motion.value, Pending());
+      break;
+    default:
+      break;
+  }
+}
+
 void AddMessagesOf(const SDL_Event& sdl) {
   switch (sdl.type) {
     case SDL_QUIT:
@@ -275,6 +369,19 @@ void AddMessagesOf(const SDL_Event& sdl) {
     case SDL_TEXTINPUT:
       AddText(sdl.text.text);
       break;
+    case SDL_CONTROLLERDEVICEADDED:
+      OpenController(sdl.cdevice.which);
+      break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      CloseController(sdl.cdevice.which);
+      break;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+      AddControllerButton(sdl.cbutton);
+      break;
+    case SDL_CONTROLLERAXISMOTION:
+      AddControllerAxis(sdl.caxis);
+      break;
     default:
       break;
   }
@@ -283,6 +390,9 @@ void AddMessagesOf(const SDL_Event& sdl) {
 }  // namespace
 
 bool PollWindowEvent(WindowEvent& event) {
+  if (Pending().empty()) {
+    Pads().Repeat(SDL_GetTicks(), Pending());
+  }
   if (Pending().empty()) {
     SDL_Event sdl;
     if (SDL_PollEvent(&sdl) == 0) {
@@ -302,7 +412,8 @@ bool PollWindowEvent(WindowEvent& event) {
 void WaitForWindowEvent(int timeoutMs) {
   // Without an event to fill in, SDL only looks: the message stays for the next poll.
   if (Pending().empty()) {
-    SDL_WaitEventTimeout(nullptr, timeoutMs);
+    const std::optional<std::uint32_t> repeat = Pads().UntilRepeat(SDL_GetTicks());
+    SDL_WaitEventTimeout(nullptr, repeat ? std::min(timeoutMs, static_cast<int>(*repeat)) : timeoutMs);
   }
 }
 
@@ -310,6 +421,17 @@ void PostQuit() {
   SDL_Event quit{};
   quit.type = SDL_QUIT;
   SDL_PushEvent(&quit);
+}
+
+bool StartControllers() { return SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0; }
+
+void StopControllers() {
+  for (const auto& [id, controller] : OpenControllers()) {
+    SDL_GameControllerClose(controller);
+  }
+  OpenControllers().clear();
+  Pads() = PadInput{};
+  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 std::uint16_t VirtualKeyCode(std::int32_t keySymbol) {

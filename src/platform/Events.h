@@ -1,6 +1,6 @@
 // The messages of the game's window, one at a time, in the words the window
 // procedure speaks: Windows virtual-key codes, Windows-1252 characters and the
-// key-state word of mouse messages.
+// key-state word of mouse messages; and the buttons of game controllers.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +27,28 @@ enum class WindowEventKind {
   Shown,
   DisplayChanged,    // the window moved onto another display
   ToggleFullScreen,  // Alt+Enter or F11
+  PadDown,           // a game controller's button pressed, or a held direction repeating
+  PadUp,
+};
+
+// A game controller's buttons as the game reads them, whichever controller it
+// is: SDL's database names each controller's buttons the same way. The stick
+// presses the d-pad's directions, and a trigger pulled past half way is a button.
+enum class PadButton : std::uint16_t {
+  Up = 1,
+  Down,
+  Left,
+  Right,
+  A,  // the bottom face button
+  B,  // the right face button
+  X,
+  Y,
+  LeftShoulder,
+  RightShoulder,
+  LeftTrigger,
+  RightTrigger,
+  Start,
+  Back,
 };
 
 enum class MouseButton { Left, Middle, Right };
@@ -44,7 +66,7 @@ struct WindowEvent {
   WindowEventKind kind = WindowEventKind::None;
   MouseButton button = MouseButton::Left;  // button messages
   std::uint16_t flags = 0;                 // mouse and key messages: MouseKeyFlag bits
-  std::uint16_t key = 0;                   // virtual-key code, or the Windows-1252 character
+  std::uint16_t key = 0;                   // virtual-key code, Windows-1252 character or PadButton
   int x = 0;                               // pointer in window pixels from the top left
   int y = 0;
   int width = 0;  // Restored, Maximised, SizeChanged: the drawable size
@@ -56,9 +78,15 @@ struct WindowEvent {
 // out one per call.
 bool PollWindowEvent(WindowEvent& event);
 // Blocks until a message is waiting, or for at most `timeoutMs`; takes none.
+// A held direction's next repeat ends the wait.
 void WaitForWindowEvent(int timeoutMs);
 // The loop's next message will be Quit.
 void PostQuit();
+
+// Game controllers, plugged in now or later, send their buttons as messages
+// from here on. False when the system offers none; the game plays on without.
+bool StartControllers();
+void StopControllers();
 
 // The Windows virtual-key code of an SDL key symbol, 0 for a key the game does not know.
 std::uint16_t VirtualKeyCode(std::int32_t keySymbol);

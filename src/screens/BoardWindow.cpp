@@ -15,7 +15,7 @@
 #include "gfx/OCamera.h"
 #include "gfx/OFont.h"
 #include "gfx/Ortho2D.h"
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 #include "ui/OBlendButton.h"
 #include "ui/RotateButton.h"
 
@@ -28,9 +28,6 @@ constexpr float kBoardDistance = 30.0f;
 constexpr float kRotateScale = 0.5f;
 constexpr std::uint16_t kFieldWidth = 200;
 constexpr std::uint16_t kFieldHeight = 16;
-// Z turns the way the left rotate arrow does, X the way the right one does.
-constexpr std::uint16_t kTurnLeftKey = 'Z';
-constexpr std::uint16_t kTurnRightKey = 'X';
 
 }  // namespace
 
@@ -114,8 +111,10 @@ void BoardWindow::OnShow() {
 
 void BoardWindow::OnHide() {
   // A turn key held while the screen goes is let go: its release comes to another screen.
-  if (turnKey_ != 0 && Board() != nullptr) {
-    ReleaseTurnKey(OEvent::Key(OEvent::kKeyUp, turnKey_, 0));
+  if (turnPress_ && Board() != nullptr) {
+    OEvent release = *turnPress_;
+    release.type = release.type == OEvent::kPadDown ? OEvent::kPadUp : OEvent::kKeyUp;
+    ReleaseTurnKey(release);
   }
   GameRenderWindow::OnHide();
   audio_.SwitchPlaylist(OMusicList::Menu());
@@ -125,7 +124,7 @@ void BoardWindow::Update(std::uint32_t deltaMs) {
   if (Board() != nullptr) {
     Board()->Update(deltaMs);
     // Blocks fall and rings turn under a cursor that stays put: its group is looked up again.
-    if (cursor_.Shown() && Board()->State() == BoardState::Idle && turnKey_ == 0) {
+    if (cursor_.Shown() && Board()->State() == BoardState::Idle && !turnPress_) {
       PointAtCursor(OEvent::Key(OEvent::kKeyDown, 0, 0));
     }
   }
@@ -169,31 +168,31 @@ bool BoardWindow::HandleEvent(const OEvent& event) {
   if (event.type == OEvent::kMouseMove && (event.dx != 0 || event.dy != 0)) {
     cursor_.Hide();
   }
-  return HandleCursorKey(event) || GameRenderWindow::HandleEvent(event);
+  return HandleCursorAction(event) || GameRenderWindow::HandleEvent(event);
 }
 
-bool BoardWindow::HandleCursorKey(const OEvent& event) {
-  if (Board() == nullptr || (event.type != OEvent::kKeyDown && event.type != OEvent::kKeyUp)) {
+bool BoardWindow::HandleCursorAction(const OEvent& event) {
+  if (Board() == nullptr) {
     return false;
   }
-  const bool down = event.type == OEvent::kKeyDown;
-  switch (event.key) {
-    case keycode::kLeft:
-    case keycode::kRight:
-    case keycode::kUp:
-    case keycode::kDown:
+  const bool down = IsPress(event);
+  const OAction action = ActionOf(event);
+  switch (action) {
+    case OAction::kLeft:
+    case OAction::kRight:
+    case OAction::kUp:
+    case OAction::kDown:
       if (down) {
         // The first press only shows the cursor where it starts.
         if (cursor_.Shown()) {
-          cursor_.MoveAcross(event.key == keycode::kRight ? 1 : event.key == keycode::kLeft ? -1 : 0);
-          cursor_.MoveUpDown(event.key == keycode::kUp ? 1 : event.key == keycode::kDown ? -1 : 0);
+          cursor_.MoveAcross(action == OAction::kRight ? 1 : action == OAction::kLeft ? -1 : 0);
+          cursor_.MoveUpDown(action == OAction::kUp ? 1 : action == OAction::kDown ? -1 : 0);
         }
         cursor_.Show();
         PointAtCursor(event);
       }
       return true;
-    case keycode::kSpace:
-    case keycode::kEnter:
+    case OAction::kAct:
       if (down) {
         cursor_.Show();
         if (OControl* pointed = PointAtCursor(event)) {
@@ -204,10 +203,12 @@ bool BoardWindow::HandleCursorKey(const OEvent& event) {
         }
       }
       return true;
-    case kTurnLeftKey:
-    case kTurnRightKey:
+    case OAction::kTurnLeft:
+    case OAction::kTurnRight:
+    case OAction::kTurnAllLeft:
+    case OAction::kTurnAllRight:
       if (down) {
-        PressTurnKey(event);
+        PressTurnKey(event, action);
       } else {
         ReleaseTurnKey(event);
       }
@@ -217,14 +218,15 @@ bool BoardWindow::HandleCursorKey(const OEvent& event) {
   }
 }
 
-void BoardWindow::PressTurnKey(const OEvent& event) {
+void BoardWindow::PressTurnKey(const OEvent& event, OAction turn) {
   // A held key repeats its press; the turn it started goes on until the release.
-  if (turnKey_ != 0) {
+  if (turnPress_) {
     return;
   }
-  const int direction = event.key == kTurnLeftKey ? 1 : -1;
-  turnKey_ = event.key;
-  turnKeyTurnsAll_ = (event.flags & OEvent::kShiftHeld) != 0;
+  // Left turns the way the left rotate arrow does.
+  const int direction = turn == OAction::kTurnLeft || turn == OAction::kTurnAllLeft ? 1 : -1;
+  turnPress_ = event;
+  turnKeyTurnsAll_ = turn == OAction::kTurnAllLeft || turn == OAction::kTurnAllRight;
   if (turnKeyTurnsAll_) {
     RotatePressed(direction);
     return;
@@ -240,10 +242,10 @@ void BoardWindow::PressTurnKey(const OEvent& event) {
 }
 
 void BoardWindow::ReleaseTurnKey(const OEvent& event) {
-  if (event.key != turnKey_) {
+  if (!turnPress_ || !SameKeyOrButton(event, *turnPress_)) {
     return;
   }
-  turnKey_ = 0;
+  turnPress_.reset();
   if (turnKeyTurnsAll_) {
     RotateReleased();
     return;

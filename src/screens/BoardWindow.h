@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "game/BoardCursor.h"
@@ -17,6 +18,8 @@
 #include "screens/GameRenderWindow.h"
 #include "screens/ScoreWindow.h"
 #include "screens/ScreenButtons.h"
+#include "ui/OAction.h"
+#include "ui/OEvent.h"
 #include "ui/OTextLabel.h"
 
 class BlockManager;
@@ -53,8 +56,9 @@ class BoardWindow : public GameRenderWindow {
   // One frame of the board and of everything that moves over it.
   void Update(std::uint32_t deltaMs) override;
   bool CreateControls() override;
-  // Escape leaves for the menu; the game stays as it is.
+  // Escape (or a controller's B or Start) leaves for the menu; the game stays as it is.
   bool OnEscape() override;
+  bool OnMenuButton() override { return OnEscape(); }
   // The cursor's keys play the board; the pointer moving hides the cursor.
   bool HandleEvent(const OEvent& event) override;
   const BoardCursor& Cursor() const { return cursor_; }
@@ -106,13 +110,14 @@ class BoardWindow : public GameRenderWindow {
   void RotatePressed(int direction);
   void RotateReleased();
   // Arrows move the cursor, Space and Enter click under it, Z and X turn its
-  // ring (with Shift every ring) while they are held. False for other keys.
-  bool HandleCursorKey(const OEvent& event);
+  // ring (with Shift every ring) while they are held, and a controller's
+  // buttons do the same. False for other keys and buttons.
+  bool HandleCursorAction(const OEvent& event);
   // Points the board, or the supply ring under it, at the cursor's cell as a
   // pointer moved there would; the one that takes the pointer, null when
   // neither does just now.
   OControl* PointAtCursor(const OEvent& event);
-  void PressTurnKey(const OEvent& event);
+  void PressTurnKey(const OEvent& event, OAction turn);
   void ReleaseTurnKey(const OEvent& event);
   void FinishGame();
   void HandOver(ScoreWindow& scores);
@@ -122,8 +127,8 @@ class BoardWindow : public GameRenderWindow {
   std::unique_ptr<OCamera> camera_;
   RayCellPicker picker_;
   BoardCursor cursor_{picker_};
-  // The turn key held down, 0 for none, and whether it turns every ring.
-  std::uint16_t turnKey_ = 0;
+  // The press of the turn key or button held down, and whether it turns every ring.
+  std::optional<OEvent> turnPress_;
   bool turnKeyTurnsAll_ = false;
   ApplicationAudio audio_;
   ScreenButtons buttons_;

@@ -9,6 +9,7 @@
 #include "audio/GameSounds.h"
 #include "gfx/OCamera.h"
 #include "platform/Events.h"
+#include "ui/OAction.h"
 #include "ui/OBlendButton.h"
 
 namespace {
@@ -90,10 +91,17 @@ bool GameRenderWindow::HandleEvent(const OEvent& event) {
   } else if (IsLeftButton(event, OEvent::kButtonUp)) {
     grab_.reset();
   }
-  if (!handled && event.type == OEvent::kKeyDown && event.key == kEscapeKey) {
-    return OnEscape();
+  if (handled || !IsPress(event)) {
+    return handled;
   }
-  return handled;
+  switch (ActionOf(event)) {
+    case OAction::kBack:
+      return OnEscape();
+    case OAction::kMenu:
+      return OnMenuButton();
+    default:
+      return false;
+  }
 }
 
 void GameRenderWindow::GrabIfOnBackground(const OEvent& event) {

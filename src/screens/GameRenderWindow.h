@@ -18,7 +18,6 @@ class GameRenderWindow : public ORenderWindow {
   static constexpr std::uint32_t kMinimiseCommand = static_cast<std::uint32_t>(-10);
   static constexpr std::uint32_t kFullScreenCommand = static_cast<std::uint32_t>(-20);
   static constexpr std::uint32_t kQuitCommand = static_cast<std::uint32_t>(-30);
-  static constexpr std::uint16_t kEscapeKey = 27;
 
   explicit GameRenderWindow(std::uint32_t identifier);
 
@@ -27,8 +26,8 @@ class GameRenderWindow : public ORenderWindow {
   void OnShow() override;
   // Screens add their own controls first, then call this for the window buttons.
   bool CreateControls() override;
-  // Drags the window by its background; Escape that no control takes goes to
-  // OnEscape.
+  // Drags the window by its background; Escape (or a controller's B) that no
+  // control takes goes to OnEscape, a controller's Start to OnMenuButton.
   bool HandleEvent(const OEvent& event) override;
   // The window buttons' commands; any other command is left to the screen.
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
@@ -38,6 +37,8 @@ class GameRenderWindow : public ORenderWindow {
   void DisableWindowButtons(bool disabled);
   // Escape pressed on this screen; returns whether the screen used it.
   virtual bool OnEscape() { return false; }
+  // A controller's Start pressed on this screen; returns whether the screen used it.
+  virtual bool OnMenuButton() { return false; }
   // Quitting clicks like every other button, unless a screen asks for quiet.
   virtual bool ClicksOnQuit() const { return true; }
 

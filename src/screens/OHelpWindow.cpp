@@ -17,7 +17,7 @@
 #include "screens/HelpPages.h"
 #include "screens/OMenuWindow.h"
 #include "screens/PlaceOnLayout.h"
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 #include "ui/PressBlendButton.h"
 
 namespace {
@@ -170,9 +170,10 @@ bool OHelpWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
 }
 
 bool OHelpWindow::HandleEvent(const OEvent& event) {
-  if (event.type == OEvent::kKeyDown) {
-    const bool back = event.key == keycode::kLeft || event.key == keycode::kPageUp;
-    const bool forward = event.key == keycode::kRight || event.key == keycode::kPageDown;
+  if (IsPress(event)) {
+    const OAction action = ActionOf(event);
+    const bool back = action == OAction::kLeft || action == OAction::kPageBack;
+    const bool forward = action == OAction::kRight || action == OAction::kPageOn;
     // Past the first or the last page a key does nothing, as the arrow there does.
     if (back || forward) {
       if (back && page_ > kOverviewPage) {

@@ -77,6 +77,14 @@ bool OMenuWindow::OnEscape() {
   return true;
 }
 
+bool OMenuWindow::OnMenuButton() {
+  if (continue_ == nullptr) {
+    return false;
+  }
+  Resume();
+  return true;
+}
+
 bool OMenuWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
   switch (command) {
     case kNewGame:

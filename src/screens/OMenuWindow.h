@@ -26,6 +26,8 @@ class OMenuWindow : public GameRenderWindow {
   void Draw() override;
   // Escape, when no control takes it, ends the game as the exit button does.
   bool OnEscape() override;
+  // A controller's Start continues the game in progress.
+  bool OnMenuButton() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   bool HasContinueButton() const { return continue_ != nullptr; }

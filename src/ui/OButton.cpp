@@ -1,6 +1,6 @@
 #include "ui/OButton.h"
 
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 
 OButton::OButton(std::uint32_t controlId, bool canTakeFocus) : OControl3D(controlId, canTakeFocus) {}
 
@@ -24,8 +24,8 @@ bool OButton::HandleEvent(const OEvent& event) {
   }
 }
 
-OControl* OButton::HandleFocusKey(std::uint16_t key) {
-  if (key != keycode::kEnter && key != keycode::kSpace) {
+OControl* OButton::HandleFocusAction(OAction action) {
+  if (action != OAction::kAct) {
     return nullptr;
   }
   ClickByKey();

@@ -22,7 +22,7 @@ class OButton : public OControl3D {
   void Unhighlight() override;
   bool TakesKeyFocus() const override { return !disabled && keyFocusStops; }
   // Enter or Space clicks it.
-  OControl* HandleFocusKey(std::uint16_t key) override;
+  OControl* HandleFocusAction(OAction action) override;
   // Its highlighted face shows the focus.
   void DrawFocus() override {}
   // What the button shows while it is held down; nothing in a plain button.

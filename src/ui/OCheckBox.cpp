@@ -1,6 +1,6 @@
 #include "ui/OCheckBox.h"
 
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 
 OCheckBox::OCheckBox(std::uint32_t controlId) : OControl3D(controlId, false) {}
 
@@ -38,8 +38,8 @@ bool OCheckBox::HandleEvent(const OEvent& event) {
   }
 }
 
-OControl* OCheckBox::HandleFocusKey(std::uint16_t key) {
-  if (key != keycode::kSpace && key != keycode::kEnter) {
+OControl* OCheckBox::HandleFocusAction(OAction action) {
+  if (action != OAction::kAct) {
     return nullptr;
   }
   OnClick();

@@ -20,7 +20,7 @@ class OCheckBox : public OControl3D {
   bool HandleEvent(const OEvent& event) override;
   bool TakesKeyFocus() const override { return true; }
   // Space or Enter clicks it.
-  OControl* HandleFocusKey(std::uint16_t key) override;
+  OControl* HandleFocusAction(OAction action) override;
 
   // Shows or hides the mark without telling the screen.
   void SetChecked(bool checked);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "ui/OAction.h"
 #include "ui/OCommandHandler.h"
 #include "ui/OEvent.h"
 
@@ -39,10 +40,10 @@ class OControl {
   virtual bool TakesKeyFocus() const { return false; }
   // Where the focus finds it: its middle on the screen's 512 x 512 layout, y up.
   virtual std::array<float, 2> FocusPlace() const { return {0.0f, 0.0f}; }
-  // A key pressed while the control has the keyboard's focus. The control that
-  // has the focus afterwards (this one, or a neighbour it handed the choice
-  // to), or null when the key is not the control's.
-  virtual OControl* HandleFocusKey(std::uint16_t /*key*/) { return nullptr; }
+  // A key or controller button pressed while the control has the focus. The
+  // control that has the focus afterwards (this one, or a neighbour it handed
+  // the choice to), or null when the action is not the control's.
+  virtual OControl* HandleFocusAction(OAction /*action*/) { return nullptr; }
   // A frame round the control, for one whose highlight shows nothing.
   virtual void DrawFocus() {}
 

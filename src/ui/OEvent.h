@@ -1,5 +1,5 @@
-// The input event record that the window fills from mouse and keyboard messages
-// and the screens hand to their controls.
+// The input event record that the window fills from mouse, keyboard and game
+// controller messages and the screens hand to their controls.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,8 @@ struct OEvent {
     kMouseMove = 4,
     kButtonDown = 6,
     kButtonUp = 7,
+    kPadDown = 8,  // `key` is the game controller's button (padbutton::)
+    kPadUp = 9,
   };
   enum Button : std::uint32_t { kLeft = 0, kMiddle = 1, kRight = 2 };
   // A bit of `flags`, for mouse and key events alike.

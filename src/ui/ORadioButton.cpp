@@ -1,6 +1,6 @@
 #include "ui/ORadioButton.h"
 
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 #include "ui/ORadioGroup.h"
 
 ORadioButton::ORadioButton(std::uint32_t controlId, ORadioGroup* group)
@@ -10,11 +10,12 @@ ORadioButton::ORadioButton(std::uint32_t controlId, ORadioGroup* group)
   }
 }
 
-OControl* ORadioButton::HandleFocusKey(std::uint16_t key) {
-  if (key != keycode::kLeft && key != keycode::kRight) {
-    return OCheckBox::HandleFocusKey(key);
+OControl* ORadioButton::HandleFocusAction(OAction action) {
+  if (action != OAction::kLeft && action != OAction::kRight) {
+    return OCheckBox::HandleFocusAction(action);
   }
-  ORadioButton* chosen = group_ != nullptr ? group_->Neighbour(this, key == keycode::kRight ? 1 : -1) : this;
+  ORadioButton* chosen =
+      group_ != nullptr ? group_->Neighbour(this, action == OAction::kRight ? 1 : -1) : this;
   if (chosen != this) {
     chosen->OnClick();
   }

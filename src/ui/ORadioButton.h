@@ -14,7 +14,7 @@ class ORadioButton : public OCheckBox {
   ORadioButton(std::uint32_t controlId, ORadioGroup* group);
 
   // Left and Right choose the group's neighbour, which takes the focus.
-  OControl* HandleFocusKey(std::uint16_t key) override;
+  OControl* HandleFocusAction(OAction action) override;
 
  protected:
   bool OnClick() override;

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "gfx/OCamera.h"
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 
 namespace {
 
@@ -126,12 +126,12 @@ void OSlider::Unhighlight() {
   OControl3D::Unhighlight();
 }
 
-OControl* OSlider::HandleFocusKey(std::uint16_t key) {
-  if (key != keycode::kLeft && key != keycode::kRight) {
+OControl* OSlider::HandleFocusAction(OAction action) {
+  if (action != OAction::kLeft && action != OAction::kRight) {
     return nullptr;
   }
   const float step = step_ > 0.0f ? step_ : (maximum_ - minimum_) / 10.0f;
-  SetValue(Snapped(value_) + (key == keycode::kRight ? step : -step));
+  SetValue(Snapped(value_) + (action == OAction::kRight ? step : -step));
   Notify(kClicked);
   return this;
 }

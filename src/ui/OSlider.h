@@ -27,7 +27,7 @@ class OSlider : public OControl3D {
   void Unhighlight() override;
   bool TakesKeyFocus() const override { return true; }
   // Left and Right move the value a step.
-  OControl* HandleFocusKey(std::uint16_t key) override;
+  OControl* HandleFocusAction(OAction action) override;
 
   void SetValue(float value);
   float Value() const { return value_; }

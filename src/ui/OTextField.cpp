@@ -7,6 +7,7 @@
 
 #include "gfx/OFont.h"
 #include "platform/Clock.h"
+#include "ui/OAction.h"
 
 namespace {
 
@@ -90,6 +91,9 @@ bool OTextField::HandleEvent(const OEvent& event) {
       return true;
     case OEvent::kKeyDown:
       return HandleKey(event.key);
+    case OEvent::kPadDown:
+      // A controller's A takes the name as it stands, as Enter does.
+      return ActionOf(event) == OAction::kAct && HandleKey(kEnterKey);
     default:
       return true;
   }

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "gfx/OFont.h"
-#include "ui/KeyCodes.h"
+#include "ui/OAction.h"
 
 namespace {
 
@@ -63,12 +63,12 @@ std::array<float, 2> OTextStack::FocusPlace() const {
   return {static_cast<float>(X()) + Width() / 2.0f, static_cast<float>(Y()) + Height() / 2.0f};
 }
 
-OControl* OTextStack::HandleFocusKey(std::uint16_t key) {
+OControl* OTextStack::HandleFocusAction(OAction action) {
   if (entries_.empty() ||
-      (key != keycode::kLeft && key != keycode::kRight && key != keycode::kEnter && key != keycode::kSpace)) {
+      (action != OAction::kLeft && action != OAction::kRight && action != OAction::kAct)) {
     return nullptr;
   }
-  Step(key == keycode::kLeft ? -1 : 1);
+  Step(action == OAction::kLeft ? -1 : 1);
   return this;
 }
 

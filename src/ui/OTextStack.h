@@ -27,7 +27,7 @@ class OTextStack : public OControl, public O2D {
   bool TakesKeyFocus() const override { return !entries_.empty(); }
   std::array<float, 2> FocusPlace() const override;
   // Right, Enter and Space step to the next entry, as a click does; Left to the one before.
-  OControl* HandleFocusKey(std::uint16_t key) override;
+  OControl* HandleFocusAction(OAction action) override;
 
   // The new entry becomes current. A text that is already there is ignored;
   // a key that is already there takes the new text.
