@@ -84,12 +84,34 @@ constexpr HelpLine kCredits[] = {
     {19, HelpLine::kHeading, " Everyone who ran the Tornet 3D tests"},
 };
 
-constexpr std::array<HelpPage, 4> kPages{{
+constexpr HelpLine kControls[] = {
+    {0, HelpLine::kHeading, "Mouse"},
+    {1, HelpLine::kBody, "Left button: remove the group pointed at,"},
+    {2, HelpLine::kBody, "or push a row from the generation ring."},
+    {3, HelpLine::kBody, "Right button held: turn the ring pointed at."},
+    {5, HelpLine::kHeading, "Keyboard"},
+    {6, HelpLine::kBody, "Arrows: move the board's cursor, or from"},
+    {7, HelpLine::kBody, "choice to choice on the other screens."},
+    {8, HelpLine::kBody, "Space, Enter: click where the cursor is."},
+    {9, HelpLine::kBody, "Z, X held: turn the cursor's ring."},
+    {10, HelpLine::kBody, "Shift+Z, Shift+X held: turn every ring."},
+    {11, HelpLine::kBody, "Tab, Shift+Tab: the next or the last choice."},
+    {12, HelpLine::kBody, "Escape: the menu.    F11: full screen."},
+    {14, HelpLine::kHeading, "Game controller"},
+    {15, HelpLine::kBody, "D-pad, left stick: move as the arrows do."},
+    {16, HelpLine::kBody, "A: click where the cursor is.    B: back."},
+    {17, HelpLine::kBody, "Shoulder buttons held: turn the cursor's ring."},
+    {18, HelpLine::kBody, "Triggers held: turn every ring."},
+    {19, HelpLine::kBody, "Start: the menu, and from there the game."},
+};
+
+constexpr std::array<HelpPage, 5> kPages{{
     {"OVERVIEW", nullptr, 140.0f, 65.0f, false, false, kOverview},
     {"OVERVIEW", "(continue)", 140.0f, 65.0f, false, false, kGameTypes},
     // The text stands right of the goodies' models.
     {"GOODIES", nullptr, 114.0f, 110.0f, false, true, kGoodies},
     {"CREDITS", nullptr, 120.0f, 65.0f, true, true, kCredits},
+    {"CONTROLS", nullptr, 140.0f, 65.0f, false, true, kControls},
 }};
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The words of the help screen's four pages and where each line goes. Bytes
+// The words of the help screen's five pages and where each line goes. Bytes
 // are Windows-1252, as the font draws them.
 #pragma once
 
@@ -22,5 +22,5 @@ struct HelpPage {
   std::span<const HelpLine> lines;
 };
 
-// Overview, game types, goodies and credits, in the order the arrows turn them.
+// Overview, game types, goodies, credits and controls, in the order the arrows turn them.
 std::span<const HelpPage> HelpPages();

@@ -106,7 +106,7 @@ void OHelpWindow::OnShow() {
   GameRenderWindow::OnShow();
   if (next_ != nullptr && previous_ != nullptr) {
     previous_->disabled = page_ == kOverviewPage;
-    next_->disabled = page_ == kCreditsPage;
+    next_->disabled = page_ == kLastPage;
   }
 }
 
@@ -156,7 +156,7 @@ bool OHelpWindow::OnEscape() {
 bool OHelpWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
   switch (command) {
     case kNextPage:
-      TurnTo(std::min(page_ + 1, kCreditsPage));
+      TurnTo(std::min(page_ + 1, kLastPage));
       return true;
     case kPreviousPage:
       TurnTo(std::max(page_ - 1, kOverviewPage));
@@ -178,7 +178,7 @@ bool OHelpWindow::HandleEvent(const OEvent& event) {
     if (back || forward) {
       if (back && page_ > kOverviewPage) {
         OnCommand(kPreviousPage, OControl::kClicked);
-      } else if (forward && page_ < kCreditsPage) {
+      } else if (forward && page_ < kLastPage) {
         OnCommand(kNextPage, OControl::kClicked);
       }
       return true;

@@ -1,5 +1,6 @@
-// The help screen: four pages on the rules, the two games, the goodies and the
-// people behind the game, turned with two arrows. The goodies page shows a
+// The help screen: five pages on the rules, the two games, the goodies, the
+// people behind the game and the keys and buttons that play it, turned with
+// two arrows. The goodies page shows a
 // model of each goody beside its description.
 #pragma once
 
@@ -23,6 +24,8 @@ class OHelpWindow : public GameRenderWindow {
   static constexpr std::uint32_t kGameTypesPage = 20602;
   static constexpr std::uint32_t kGoodiesPage = 20603;
   static constexpr std::uint32_t kCreditsPage = 20604;
+  static constexpr std::uint32_t kControlsPage = 20605;
+  static constexpr std::uint32_t kLastPage = kControlsPage;
 
   OHelpWindow();
   ~OHelpWindow() override;

@@ -41,6 +41,23 @@ class GameScreensTest : public GameScreenFixture {
   Pixel PointAtGroup(BoardWindow& screen) {
     return PointWhere([&screen] { return screen.Rules().Removable(); });
   }
+  // Walks the cursor, shown at the top ring's right edge, over every place of
+  // the front in turn until it is on a group; `press` makes an event of a
+  // key or button code.
+  bool WalkOntoAGroup(BoardWindow& screen, const std::function<OEvent(std::uint16_t)>& press,
+                      std::uint16_t left, std::uint16_t right, std::uint16_t down) {
+    const int rings = screen.Board()->RingCount();
+    for (int ring = 0; ring < rings; ++ring, Input(press(down))) {
+      for (int column = 0; column < 2 * BoardCursor::kReach; ++column) {
+        Input(press(ring % 2 == 0 ? left : right));
+        Run(16);
+        if (screen.Rules().Removable()) {
+          return true;
+        }
+      }
+    }
+    return false;
+  }
   // The blocks drawn in the group highlight's flat full colour.
   static int HighlightedBlocks(const Cylinder& board) {
     int count = 0;
@@ -150,16 +167,8 @@ TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
   }
   EXPECT_EQ(cursor.Column(), -BoardCursor::kReach);
 
-  // Every place on the front in turn, until one is on a group.
-  bool onGroup = false;
-  for (int ring = 0; ring < board.RingCount() && !onGroup; ++ring, PressKey(kDown)) {
-    for (int column = 0; column < 2 * BoardCursor::kReach && !onGroup; ++column) {
-      PressKey(ring % 2 == 0 ? kLeft : kRight);
-      Run(16);
-      onGroup = screen.Rules().Removable();
-    }
-  }
-  ASSERT_TRUE(onGroup);
+  const auto key = [](std::uint16_t code) { return OEvent::Key(OEvent::kKeyDown, code, 0); };
+  ASSERT_TRUE(WalkOntoAGroup(screen, key, kLeft, kRight, kDown));
   PressKey(kSpace);
   EXPECT_NE(board.State(), BoardState::Idle);
   FinishMove(screen);
@@ -204,6 +213,49 @@ TEST_F(GameScreensTest, TheKeyboardAlonePlaysTheBoard) {
 
   Move(LayoutPoint(256, 256));
   EXPECT_FALSE(cursor.Shown());
+}
+
+// A controller plays as the keys do: the d-pad moves the cursor, A removes the
+// group, a shoulder held turns the cursor's ring and a trigger every ring; B
+// and Start leave for the menu.
+TEST_F(GameScreensTest, AControllerPlaysTheBoard) {
+  using namespace padbutton;
+  RemoverWindow& screen = Play<RemoverWindow>();
+  Cylinder& board = *screen.Board();
+  const BoardCursor& cursor = screen.Cursor();
+  const auto pad = [](std::uint16_t button, std::uint32_t type = OEvent::kPadDown) {
+    return OEvent::Key(type, button, 0);
+  };
+  for (int press = 0; press < 12; ++press) {
+    Input(pad(kUp));
+    Input(pad(kRight));
+  }
+  EXPECT_EQ(cursor.Position(), board.RingCount() - 1);
+  EXPECT_EQ(cursor.Column(), -BoardCursor::kReach);
+  ASSERT_TRUE(WalkOntoAGroup(screen, pad, kLeft, kRight, kDown));
+  Input(pad(kA));
+  FinishMove(screen);
+  EXPECT_GT(screen.Rules().Score(), 0u);
+
+  Ring& ring = board.RingAt(cursor.Position());
+  Input(pad(kRightShoulder));
+  EXPECT_EQ(ring.TurnState(), RingTurn::Turning);
+  EXPECT_EQ(ring.Direction(), -1) << "the way the right rotate arrow turns";
+  Run(16, 10);
+  Input(pad(kRightShoulder, OEvent::kPadUp));
+  ASSERT_TRUE(RunUntil([&ring] { return ring.TurnState() == RingTurn::Still; }));
+  FinishMove(screen);
+  Input(pad(kLeftTrigger));
+  EXPECT_EQ(board.State(), BoardState::RotatingAll);
+  Input(pad(kLeftTrigger, OEvent::kPadUp));
+  FinishMove(screen);
+  EXPECT_EQ(board.State(), BoardState::Idle);
+
+  for (const std::uint16_t leave : {kB, kStart}) {
+    Input(pad(leave));
+    EXPECT_EQ(ActiveScreen(), kMenu);
+    Screens().SetActiveWindow(RemoverWindow::kIdentifier);
+  }
 }
 
 // In Breakdown, Down goes on from the bottom ring to the supply ring, whose

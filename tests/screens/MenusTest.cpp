@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -67,7 +68,9 @@ std::vector<std::uint32_t> FocusAfter(GameScreenFixture& fixture, OScreenList& s
 // right, past the window's own buttons; the focus lights up as the pointer's
 // hover does, the pointer moving puts it out, and Enter acts on it.
 TEST_F(MenusTest, TheKeysGoRoundTheMenuAndTheGameTypesAndEnterActs) {
-  const auto key = [](std::uint16_t code, std::uint16_t flags = 0) { return OEvent::Key(OEvent::kKeyDown, code, flags); };
+  const auto key = [](std::uint16_t code, std::uint16_t flags = 0) {
+    return OEvent::Key(OEvent::kKeyDown, code, flags);
+  };
   const OEvent down = key(keycode::kDown), up = key(keycode::kUp), tab = key(ORenderWindow::kTabKey);
   const OEvent backTab = key(ORenderWindow::kTabKey, OEvent::kShiftHeld), right = key(keycode::kRight);
   Screens().SetActiveWindow(kMenu);
@@ -92,6 +95,20 @@ TEST_F(MenusTest, TheKeysGoRoundTheMenuAndTheGameTypesAndEnterActs) {
                                         GameTypeWindow::kBackToMenu, GameTypeWindow::kRemover}));
   Input(key(keycode::kSpace));
   EXPECT_EQ(ActiveScreen(), RemoverWindow::kIdentifier);
+
+  SCOPED_TRACE("a controller's Start goes to the menu and back to the game; its d-pad and A work the menu");
+  const auto pad = [](std::uint16_t button) { return OEvent::Key(OEvent::kPadDown, button, 0); };
+  Input(pad(padbutton::kStart));
+  EXPECT_EQ(ActiveScreen(), kMenu);
+  Input(pad(padbutton::kStart));
+  EXPECT_EQ(ActiveScreen(), RemoverWindow::kIdentifier);
+  Input(pad(padbutton::kStart));
+  EXPECT_EQ(FocusAfter(*this, Screens(), {pad(padbutton::kDown), pad(padbutton::kDown)}),
+            (std::vector<std::uint32_t>{OMenuWindow::kContinue, OMenuWindow::kNewGame}));
+  Input(pad(padbutton::kA));
+  EXPECT_EQ(ActiveScreen(), GameTypeWindow::kIdentifier);
+  Input(pad(padbutton::kStart));
+  EXPECT_EQ(ActiveScreen(), GameTypeWindow::kIdentifier) << "Start continues only from the menu";
 }
 
 TEST_F(MenusTest, TheWindowButtonsWorkOnlyInAWindow) {
@@ -190,22 +207,23 @@ TEST_F(MenusTest, HelpArrowsTurnThePagesAndStopAtBothEnds) {
   const auto previous = [this] { ClickAt(205, 46); };
   previous();
   EXPECT_TRUE(application_->sounds.empty()) << "the back arrow is off on the first page";
-  for (const std::uint32_t page : {OHelpWindow::kGameTypesPage, OHelpWindow::kGoodiesPage,
-                                   OHelpWindow::kCreditsPage, OHelpWindow::kCreditsPage}) {
+  for (const std::uint32_t page :
+       {OHelpWindow::kGameTypesPage, OHelpWindow::kGoodiesPage, OHelpWindow::kCreditsPage,
+        OHelpWindow::kControlsPage, OHelpWindow::kControlsPage}) {
     next();
     EXPECT_EQ(help.Page(), page);
   }
-  EXPECT_EQ(application_->sounds, Sounds(3, GameSounds::kAction))
+  EXPECT_EQ(application_->sounds, Sounds(4, GameSounds::kAction))
       << "the forward arrow is off on the last page";
   previous();
   next();
-  EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage) << "the forward arrow works again once back";
+  EXPECT_EQ(help.Page(), OHelpWindow::kControlsPage) << "the forward arrow works again once back";
 
   SCOPED_TRACE("Escape leaves quietly and keeps the page; the menu button starts over");
   application_->sounds.clear();
   PressKey(kEscape);
   Screens().SetActiveWindow(OHelpWindow::kIdentifier);
-  EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage);
+  EXPECT_EQ(help.Page(), OHelpWindow::kControlsPage);
   ClickAt(256, 46);
   EXPECT_EQ(ActiveScreen(), kMenu);
   EXPECT_EQ(application_->sounds, Sounds{GameSounds::kAction});
@@ -222,10 +240,10 @@ TEST_F(MenusTest, HelpArrowsTurnThePagesAndStopAtBothEnds) {
   for (int press = 0; press < 3; ++press) {
     PressKey(keycode::kRight);
   }
-  EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage);
+  EXPECT_EQ(help.Page(), OHelpWindow::kControlsPage);
   PressKey(keycode::kPageUp);
-  EXPECT_EQ(help.Page(), OHelpWindow::kGoodiesPage);
-  EXPECT_EQ(application_->sounds, Sounds(4, GameSounds::kAction)) << "a key past either end is quiet";
+  EXPECT_EQ(help.Page(), OHelpWindow::kCreditsPage);
+  EXPECT_EQ(application_->sounds, Sounds(5, GameSounds::kAction)) << "a key past either end is quiet";
 }
 
 TEST_F(MenusTest, OnlyTheGoodiesPageShowsTheModelsEachLevelWithItsWords) {
@@ -234,7 +252,7 @@ TEST_F(MenusTest, OnlyTheGoodiesPageShowsTheModelsEachLevelWithItsWords) {
   const Picture plain = DrawFrame();
   OHelpWindow& help = Add(std::make_unique<OHelpWindow>());
   Screens().SetActiveWindow(OHelpWindow::kIdentifier);
-  for (std::uint32_t page = OHelpWindow::kOverviewPage; page <= OHelpWindow::kCreditsPage; ++page) {
+  for (std::uint32_t page = OHelpWindow::kOverviewPage; page <= OHelpWindow::kLastPage; ++page) {
     SCOPED_TRACE(page);
     while (help.Page() < page) {
       help.OnCommand(OHelpWindow::kNextPage, 1);
@@ -257,7 +275,8 @@ TEST(HelpPagesTest, ABlankLineComesBeforeEachSectionAndNowhereElse) {
   // A section of the credits is a role over its names; elsewhere a heading opens it.
   const auto pages = HelpPages();
   for (std::size_t page = 0; page < pages.size(); ++page) {
-    const HelpLine::Kind opening = page + 1 == pages.size() ? HelpLine::kBody : HelpLine::kHeading;
+    const HelpLine::Kind opening =
+        std::string_view(pages[page].title) == "CREDITS" ? HelpLine::kBody : HelpLine::kHeading;
     for (std::size_t i = 1; i < pages[page].lines.size(); ++i) {
       const HelpLine& line = pages[page].lines[i];
       EXPECT_EQ(line.index - pages[page].lines[i - 1].index, line.kind == opening ? 2 : 1) << line.text;
@@ -266,4 +285,3 @@ TEST(HelpPagesTest, ABlankLineComesBeforeEachSectionAndNowhereElse) {
 }
 
 }  // namespace
-

@@ -21,6 +21,7 @@
 #include "screens/ScoreTable.h"
 #include "screens/ScoreWindow.h"
 #include "screens/Top10WarningWindow.h"
+#include "ui/KeyCodes.h"
 #include "ui/OTextField.h"
 
 namespace {
@@ -254,6 +255,14 @@ TEST_F(ScoreWindowTest, AWonGameTakesTheTypedNameAndTheNextEntryIsOfferedIt) {
   ASSERT_TRUE(breakdown.Load());
   EXPECT_EQ(NamesIn(breakdown), Names{"Ann_Lee_Jones-to"}) << "Escape drops the unconfirmed edit";
   EXPECT_FALSE(gameType_->GameInProgress());
+
+  SCOPED_TRACE("a controller's A takes the name offered");
+  PlayRemover("YYYYYYYYYYYYYYYYYYYY", "You win!!!");
+  ASSERT_TRUE(scores.Entering());
+  Input(OEvent::Key(OEvent::kPadDown, padbutton::kA, 0));
+  EXPECT_EQ(scores.NameField(), nullptr);
+  ASSERT_TRUE(stored.Load());
+  EXPECT_EQ(NamesIn(stored), (Names{"Ann_Lee_Jones-to", "Ann_Lee_Jones-to"}));
 }
 
 TEST_F(ScoreWindowTest, ClearingAsksFirstAndEmptiesOnlyTheShownTable) {
