@@ -60,15 +60,15 @@ TEST(PadInput, ButtonsAndTriggersPressOnceAndAnUnpluggedControllerLetsGoOfAll) {
   pads.Button(0, PadButton::A, true, 0, out);
   pads.Button(0, PadButton::A, true, 0, out);
   pads.Trigger(0, PadButton::RightTrigger, PadInput::kPressTravel, out);
-  pads.Trigger(0, PadButton::RightTrigger, 9000, out);
+  pads.Trigger(0, PadButton::RightTrigger, PadInput::kHoldTravel, out);
   pads.Button(3, PadButton::LeftShoulder, true, 0, out);
   EXPECT_EQ(Taken(out), (Spelled{"+A", "+RT", "+LS"}));
   pads.Trigger(0, PadButton::RightTrigger, PadInput::kHoldTravel - 1, out);
   pads.Button(0, PadButton::A, false, 0, out);
   pads.Button(0, PadButton::A, false, 0, out);
   EXPECT_EQ(Taken(out), (Spelled{"-RT", "-A"}));
-  pads.Button(3, PadButton::Up, true, 0, out);
   pads.Stick(3, Axis::X, 32767, 0, out);
+  pads.Button(3, PadButton::Up, true, 0, out);
   pads.Button(3, PadButton::B, true, 0, out);
   Taken(out);
   pads.Unplugged(3, out);
@@ -105,6 +105,9 @@ TEST(PadInput, TheLastDirectionPressedRepeatsWhileItIsHeld) {
   pads.Stick(0, Axis::X, 0, 5600, out);
   EXPECT_EQ(Taken(out), Spelled{"-Right"}) << "the d-pad's Right was never pressed";
   EXPECT_FALSE(pads.UntilRepeat(5600));
+  pads.Button(0, PadButton::Left, true, 6000, out);
+  pads.Button(0, PadButton::Left, false, 6000, out);
+  EXPECT_FALSE(pads.UntilRepeat(6000)) << "the d-pad's Left let go";
 }
 
 // A controller SDL adds while the game runs is opened, its buttons arrive as

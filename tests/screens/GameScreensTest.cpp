@@ -242,6 +242,8 @@ TEST_F(GameScreensTest, AControllerPlaysTheBoard) {
   EXPECT_EQ(ring.TurnState(), RingTurn::Turning);
   EXPECT_EQ(ring.Direction(), -1) << "the way the right rotate arrow turns";
   Run(16, 10);
+  Input(pad(kLeftShoulder, OEvent::kPadUp));
+  EXPECT_EQ(ring.TurnState(), RingTurn::Turning) << "only the held shoulder's release stops the turn";
   Input(pad(kRightShoulder, OEvent::kPadUp));
   ASSERT_TRUE(RunUntil([&ring] { return ring.TurnState() == RingTurn::Still; }));
   FinishMove(screen);

@@ -88,7 +88,10 @@ TEST_F(MenusTest, TheKeysGoRoundTheMenuAndTheGameTypesAndEnterActs) {
   EXPECT_FALSE(focus->highlighted) << "the pointer is elsewhere";
 
   Input(down);
-  Input(key(keycode::kEnter));
+  Input(down);
+  // A tap where the pointer rests, with no move before it, still clicks what it is on.
+  Send(OEvent::kButtonDown, LayoutPoint(77, 312), platform::kMouseLeft);
+  Send(OEvent::kButtonUp, LayoutPoint(77, 312));
   EXPECT_EQ(ActiveScreen(), GameTypeWindow::kIdentifier);
   EXPECT_EQ(FocusAfter(*this, Screens(), {down, down, down, tab}),
             (std::vector<std::uint32_t>{GameTypeWindow::kRemover, GameTypeWindow::kBreakdown,

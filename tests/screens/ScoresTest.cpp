@@ -283,9 +283,20 @@ TEST_F(ScoreWindowTest, ClearingAsksFirstAndEmptiesOnlyTheShownTable) {
   EXPECT_EQ(ActiveScreen(), ScoreWindow::kIdentifier) << "Escape and cancel";
   EXPECT_EQ(ReadText(removerFile_), removerBefore);
 
+  SCOPED_TRACE("the keys alone: along the buttons' row to Clear, and Ok in the question");
   application_->sounds.clear();
-  ClickAt(430, 46);
-  ClickAt(180, 50);
+  std::vector<std::uint32_t> focused;
+  for (int press = 0; press < 4; ++press) {
+    PressKey(keycode::kRight);
+    focused.push_back(scores.KeyFocus()->id);
+  }
+  EXPECT_EQ(focused, (std::vector<std::uint32_t>{ScoreWindow::kLeftArrow, ScoreWindow::kBackToMenu,
+                                                 ScoreWindow::kRightArrow, ScoreWindow::kClear}));
+  PressKey(keycode::kEnter);
+  EXPECT_EQ(ActiveScreen(), Top10WarningWindow::kIdentifier);
+  PressKey(keycode::kDown);
+  EXPECT_EQ(Screens().ActiveWindow()->KeyFocus()->id, Top10WarningWindow::kOk);
+  PressKey(keycode::kSpace);
   EXPECT_EQ(ActiveScreen(), ScoreWindow::kIdentifier) << "ok";
   EXPECT_EQ(application_->sounds, (Sounds{GameSounds::kAction, GameSounds::kAction}));
   EXPECT_EQ(ReadText(removerFile_), "");
