@@ -9,6 +9,7 @@
 
 #include "app/OScreenHost.h"
 #include "gfx/OCamera.h"
+#include "ui/KeyCodes.h"
 #include "ui/OAction.h"
 
 namespace {
@@ -286,7 +287,7 @@ void ORenderWindow::SetKeyFocus(OControl* control) {
 }
 
 bool ORenderWindow::RouteKeyToFocus(const OEvent& event) {
-  const bool tab = (event.type == OEvent::kKeyDown || event.type == OEvent::kKeyUp) && event.key == kTabKey;
+  const bool tab = (event.type == OEvent::kKeyDown || event.type == OEvent::kKeyUp) && event.key == keycode::kTab;
   if (tab && event.type == OEvent::kKeyDown) {
     focusIndex_ = static_cast<std::int16_t>((focusIndex_ + 1) % focusCount_);
   }

@@ -23,7 +23,6 @@ class ORenderWindow : public OCommandHandler {
   static constexpr std::uint16_t kLayoutSize = 512;
   // Until the screen list hands over the window's real size.
   static constexpr std::uint16_t kInitialPixelSize = 20;
-  static constexpr std::uint16_t kTabKey = 9;
 
   explicit ORenderWindow(std::uint32_t identifier);
   ~ORenderWindow() override;

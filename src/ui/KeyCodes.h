@@ -7,16 +7,20 @@
 
 namespace keycode {
 
+constexpr std::uint16_t kBackspace = 8;
 constexpr std::uint16_t kTab = 9;
 constexpr std::uint16_t kEnter = 13;
 constexpr std::uint16_t kEscape = 27;
 constexpr std::uint16_t kSpace = 32;
 constexpr std::uint16_t kPageUp = 33;
 constexpr std::uint16_t kPageDown = 34;
+constexpr std::uint16_t kEnd = 35;
+constexpr std::uint16_t kHome = 36;
 constexpr std::uint16_t kLeft = 37;
 constexpr std::uint16_t kUp = 38;
 constexpr std::uint16_t kRight = 39;
 constexpr std::uint16_t kDown = 40;
+constexpr std::uint16_t kDelete = 46;
 constexpr std::uint16_t kTurnLeft = 'Z';
 constexpr std::uint16_t kTurnRight = 'X';
 

@@ -1,5 +1,6 @@
 #include "ui/OButton.h"
 
+#include "ui/KeyCodes.h"
 #include "ui/OAction.h"
 
 OButton::OButton(std::uint32_t controlId, bool canTakeFocus) : OControl3D(controlId, canTakeFocus) {}
@@ -7,7 +8,7 @@ OButton::OButton(std::uint32_t controlId, bool canTakeFocus) : OControl3D(contro
 bool OButton::HandleEvent(const OEvent& event) {
   switch (event.type) {
     case OEvent::kKeyDown:
-      return event.key == kEnterKey && ClickByKey();
+      return event.key == keycode::kEnter && ClickByKey();
     case OEvent::kMouseMove:
       TrackPointer(event);
       return true;

@@ -9,7 +9,6 @@
 
 class OButton : public OControl3D {
  public:
-  static constexpr std::uint16_t kEnterKey = 13;
   // One step of a turning button: 10 degrees.
   static constexpr float kSpinStep = 0.17453292f;
 

@@ -7,6 +7,7 @@
 
 #include "gfx/OFont.h"
 #include "platform/Clock.h"
+#include "ui/KeyCodes.h"
 #include "ui/OAction.h"
 
 namespace {
@@ -93,7 +94,7 @@ bool OTextField::HandleEvent(const OEvent& event) {
       return HandleKey(event.key);
     case OEvent::kPadDown:
       // A controller's A takes the name as it stands, as Enter does.
-      return ActionOf(event) == OAction::kAct && HandleKey(kEnterKey);
+      return ActionOf(event) == OAction::kAct && HandleKey(keycode::kEnter);
     default:
       return true;
   }
@@ -101,26 +102,26 @@ bool OTextField::HandleEvent(const OEvent& event) {
 
 bool OTextField::HandleKey(std::uint16_t key) {
   switch (key) {
-    case kBackspaceKey:
+    case keycode::kBackspace:
       Backspace();
       return true;
-    case kEnterKey:
+    case keycode::kEnter:
       OnEnter();
       return Notify(kEnter);
-    case kEndKey:
+    case keycode::kEnd:
       End();
       return true;
-    case kHomeKey:
+    case keycode::kHome:
       caret_ = 0;
       scroll_ = 0;
       return true;
-    case kLeftKey:
+    case keycode::kLeft:
       CaretLeft();
       return true;
-    case kRightKey:
+    case keycode::kRight:
       CaretRight();
       return true;
-    case kDeleteKey:
+    case keycode::kDelete:
       Delete();
       return true;
     default:

@@ -19,14 +19,6 @@ class OTextField : public OControl, public O2D {
   using Clock = std::function<std::uint32_t()>;
 
   static constexpr std::size_t kDefaultMaxLength = 16;
-  // Windows virtual-key codes of the keys the field edits with.
-  static constexpr std::uint16_t kBackspaceKey = 8;
-  static constexpr std::uint16_t kEnterKey = 13;
-  static constexpr std::uint16_t kEndKey = 35;
-  static constexpr std::uint16_t kHomeKey = 36;
-  static constexpr std::uint16_t kLeftKey = 37;
-  static constexpr std::uint16_t kRightKey = 39;
-  static constexpr std::uint16_t kDeleteKey = 46;
 
   // The font must outlive the field; without one the text has no width and is not drawn.
   OTextField(const OFont* font, const std::string& text, std::uint32_t controlId, bool canTakeFocus);

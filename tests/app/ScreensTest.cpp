@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "AppWorld.h"
+#include "ui/KeyCodes.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr std::uint32_t kMove = OEvent::kMouseMove;
 constexpr std::uint32_t kPress = OEvent::kButtonDown;
 constexpr std::uint32_t kRelease = OEvent::kButtonUp;
 constexpr std::uint32_t kKey = OEvent::kKeyDown;
-constexpr std::uint16_t kTab = ORenderWindow::kTabKey;
+constexpr std::uint16_t kTab = keycode::kTab;
 
 // One event of a script: the controls under the pointer and those that take
 // the event (by name), and what the screen answers, where the focus stands and

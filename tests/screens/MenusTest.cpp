@@ -71,8 +71,8 @@ TEST_F(MenusTest, TheKeysGoRoundTheMenuAndTheGameTypesAndEnterActs) {
   const auto key = [](std::uint16_t code, std::uint16_t flags = 0) {
     return OEvent::Key(OEvent::kKeyDown, code, flags);
   };
-  const OEvent down = key(keycode::kDown), up = key(keycode::kUp), tab = key(ORenderWindow::kTabKey);
-  const OEvent backTab = key(ORenderWindow::kTabKey, OEvent::kShiftHeld), right = key(keycode::kRight);
+  const OEvent down = key(keycode::kDown), up = key(keycode::kUp), tab = key(keycode::kTab);
+  const OEvent backTab = key(keycode::kTab, OEvent::kShiftHeld), right = key(keycode::kRight);
   Screens().SetActiveWindow(kMenu);
   Move({790, 590});
   EXPECT_EQ(FocusAfter(*this, Screens(), {down, down, down, down, down, up, tab, tab, backTab, right}),

@@ -228,10 +228,10 @@ TEST_F(ScoreWindowTest, AWonGameTakesTheTypedNameAndTheNextEntryIsOfferedIt) {
   EXPECT_EQ(scores.Row(0).ScoreText(), std::to_string(score_));
   EXPECT_TRUE(gameType_->GameInProgress()) << "the game waits until the table is left";
   for (int i = 0; i < 6; ++i) {
-    PressKey(OTextField::kBackspaceKey);
+    PressKey(keycode::kBackspace);
   }
   Type("Ann Lee_Jones-too-long");
-  PressKey(OTextField::kEnterKey);
+  PressKey(keycode::kEnter);
   EXPECT_EQ(scores.NameField(), nullptr);
   EXPECT_EQ(scores.Row(0).NameText(), "Ann Lee Jones-to") << "sixteen characters at most";
   ScoreTable stored(removerFile_);

@@ -13,6 +13,7 @@
 #include "ControlScene.h"
 #include "core/OException.h"
 #include "platform/Events.h"
+#include "ui/KeyCodes.h"
 #include "ui/OButton.h"
 #include "ui/OCheckBox.h"
 #include "ui/ORadioButton.h"
@@ -93,10 +94,10 @@ TEST_F(ButtonsTest, EnterClicksTheFocusedButtonAndAHalfSizeButtonIsHitOnlyWhereD
   scene_.AddModel(std::make_unique<OButton>(kId, true), "ok.asvm", 128, 128);
   scene_.AddModel(std::make_unique<OButton>(kId + 1, true), "cancel.asvm", 384, 128);
   for (const std::uint32_t focused : {kId, kId + 1}) {
-    scene_.Key(ORenderWindow::kTabKey);
+    scene_.Key(keycode::kTab);
     scene_.Key(' ');
     EXPECT_TRUE(scene_.TakeCommands().empty()) << "only Enter clicks";
-    EXPECT_TRUE(scene_.Key(OButton::kEnterKey));
+    EXPECT_TRUE(scene_.Key(keycode::kEnter));
     EXPECT_EQ(scene_.TakeCommands(), (Commands{{focused, OControl::kClicked}}));
   }
   OButton& half = scene_.AddModel(std::make_unique<OButton>(kId, false), "ok.asvm", 256, 256, 0.5f);
@@ -288,9 +289,9 @@ TEST(OTextFieldTest, EditingKeepsToTheMaximumLengthAndTheCaretInView) {
       {kLong, "H" + std::string(16, 'R') + std::string(15, 'L'), "", kLong, 1, 1},
       {kLong, "EB", "", "abcdefghijklmnopqrs", 19, 5},
   };
-  const std::map<char, std::uint16_t> keys{{'H', OTextField::kHomeKey},  {'E', OTextField::kEndKey},
-                                           {'L', OTextField::kLeftKey},  {'R', OTextField::kRightKey},
-                                           {'B', OTextField::kBackspaceKey}, {'D', OTextField::kDeleteKey}};
+  const std::map<char, std::uint16_t> keys{{'H', keycode::kHome},  {'E', keycode::kEnd},
+                                           {'L', keycode::kLeft},  {'R', keycode::kRight},
+                                           {'B', keycode::kBackspace}, {'D', keycode::kDelete}};
   for (const Edit& edit : edits) {
     SCOPED_TRACE(edit.start + " " + edit.keys + " " + edit.typed);
     ControlScene scene;
@@ -309,7 +310,7 @@ TEST(OTextFieldTest, EditingKeepsToTheMaximumLengthAndTheCaretInView) {
   ControlScene scene;
   AddField(scene, "Ann");
   EXPECT_FALSE(scene.Key(112)) << "a key the field has no use for";
-  EXPECT_TRUE(scene.Key(OTextField::kEnterKey));
+  EXPECT_TRUE(scene.Key(keycode::kEnter));
   EXPECT_EQ(scene.TakeCommands(), (Commands{{kId, 0}})) << "Enter is told with code 0";
 }
 
