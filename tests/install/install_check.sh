@@ -35,12 +35,13 @@ install_to() {
 snapshot() { find "$1" -printf '%P %s %m %T@\n' | sort; }
 
 # Starts the launcher of the installation at PREFIX as a player whose home is
-# $scratch/home; VAR=VALUE arguments after PREFIX add to the environment.
+# $scratch/home, on X11 only as in the end-to-end tests; VAR=VALUE arguments
+# after PREFIX add to the environment.
 start_launcher() {
   local prefix=$1
   shift
   mkdir -p "$scratch/home"
-  env -u XDG_DATA_HOME HOME="$scratch/home" SDL_AUDIODRIVER=dummy "$@" "$prefix/bin/tornet3d" \
+  env -u XDG_DATA_HOME HOME="$scratch/home" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$@" "$prefix/bin/tornet3d" \
     >"$scratch/stdout" 2>"$scratch/stderr" &
   game_pid=$!
 }
