@@ -125,13 +125,14 @@ TEST_F(WindowWorld, ADisplayModeIsAppliedAsAWindowOrFullScreen) {
   }
 }
 
-TEST_F(WindowWorld, MouseAndKeyMessagesBecomeInputEvents) {
+TEST_F(WindowWorld, MouseKeyAndControllerMessagesBecomeInputEvents) {
   TestWindow window(config, log);
   using Event = platform::WindowEvent;
   const std::uint16_t rightAndShift = platform::kMouseRight | platform::kMouseShift;
   for (const Event& message : {Message(Kind::MouseMove, 10, 20), Message(Kind::MouseMove, 8, 20),
                                Event{Kind::ButtonDown, platform::MouseButton::Right, rightAndShift, 0, 8, 20},
                                Event{Kind::KeyDown, {}, 0, 'A'}, Event{Kind::Character, {}, 0, 0xE9},
+                               Event{Kind::PadDown, {}, 0, 5}, Event{Kind::PadUp, {}, 0, 13},
                                Message(Kind::ButtonUp, -3, 5), Message(Kind::None), Message(Kind::Quit)}) {
     window.HandleWindowEvent(message);
   }
@@ -149,6 +150,8 @@ TEST_F(WindowWorld, MouseAndKeyMessagesBecomeInputEvents) {
                                   "6 button 2 flags 6 key 0 at 8,20 step 0,0",
                                   "2 button 0 flags 0 key 65 at 8,20 step 0,0",
                                   "1 button 0 flags 0 key 233 at 8,20 step 0,0",
+                                  "8 button 0 flags 0 key 5 at 8,20 step 0,0",
+                                  "9 button 0 flags 0 key 13 at 8,20 step 0,0",
                                   "7 button 0 flags 0 key 0 at 65533,5 step 0,0"));
 }
 
