@@ -205,6 +205,13 @@ void OApplication::Deactivate() {
   if (music_.playing) {
     music_.Pause();
   }
+  FocusLost();
+}
+
+void OApplication::FocusLost() {
+  if (ORenderWindow* screen = screens_.ActiveWindow()) {
+    screen->OnWindowInactive();
+  }
 }
 
 void OApplication::Activate() {

@@ -36,8 +36,10 @@ class OApplication : public OGLWindow, public OScreenHost {
   void DrawFrame(std::uint32_t deltaMs);
   // Every screen gets the window's new size.
   void Resize() override;
-  // Minimised: effects are muted and the music pauses.
+  // Minimised: effects are muted and the music pauses. The shown screen hears
+  // of it, as it does of a focus lost.
   void Deactivate() override;
+  void FocusLost() override;
   // Restored: effects and music come back as the settings say.
   void Activate() override;
   // The shared assets; a missing file throws OFileNotFound.

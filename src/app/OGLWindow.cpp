@@ -233,6 +233,9 @@ void OGLWindow::ChangeWindowState(const platform::WindowEvent& message) {
       // Only a restore brings sound and music back.
       active_ = 1;
       break;
+    case platform::WindowEventKind::FocusLost:
+      FocusLost();
+      return;
     case platform::WindowEventKind::Hidden:
     case platform::WindowEventKind::Shown:
       hidden_ = message.kind == platform::WindowEventKind::Hidden;

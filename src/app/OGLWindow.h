@@ -43,6 +43,8 @@ class OGLWindow {
   virtual void Resize();
   virtual void Deactivate();
   virtual void Activate();
+  // The keyboard's focus went to another window.
+  virtual void FocusLost() {}
   virtual bool Init();
   virtual void Shutdown();
   virtual bool OnInput(const OEvent& event);

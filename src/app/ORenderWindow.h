@@ -31,6 +31,8 @@ class ORenderWindow : public OCommandHandler {
 
   virtual void OnShow();
   virtual void OnHide();
+  // The window lost the keyboard's focus, or was minimised, while this screen showed.
+  virtual void OnWindowInactive() {}
   virtual void Draw();
   virtual void Update(std::uint32_t deltaMs);
   // Runs once, when the screen is registered; the screen has its size,

@@ -246,6 +246,9 @@ void AddWindowChange(const SDL_WindowEvent& change) {
     case SDL_WINDOWEVENT_SHOWN:
       Pending().push_back(WindowEvent{WindowEventKind::Shown});
       break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      Pending().push_back(WindowEvent{WindowEventKind::FocusLost});
+      break;
     case SDL_WINDOWEVENT_DISPLAY_CHANGED:
       Pending().push_back(WindowEvent{WindowEventKind::DisplayChanged});
       break;

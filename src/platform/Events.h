@@ -25,6 +25,7 @@ enum class WindowEventKind {
   SizeChanged,
   Hidden,  // nothing of the window can be seen: unmapped, or on another desktop
   Shown,
+  FocusLost,         // the keyboard's focus went to another window
   DisplayChanged,    // the window moved onto another display
   ToggleFullScreen,  // Alt+Enter or F11
   PadDown,           // a game controller's button pressed, or a held direction repeating

@@ -1,8 +1,8 @@
 #include "screens/ApplicationAudio.h"
 
 #include "app/OApplication.h"
-#include "core/OConfig.h"
 #include "audio/OMusicList.h"
+#include "core/OConfig.h"
 
 void ApplicationAudio::SetHost(OScreenHost* host) {
   host_ = host;
@@ -42,6 +42,13 @@ void ApplicationAudio::SwitchPlaylist(OMusicList& list) {
 }
 
 void ApplicationAudio::RestartPlaylist(OMusicList& list) { list.Next(); }
+
+void ApplicationAudio::HushMusic(bool hushed) {
+  if (application_ != nullptr) {
+    const std::int32_t volume = OConfig::Instance().musicVolume;
+    application_->Music().SetVolume(hushed ? volume / 4 : volume);
+  }
+}
 
 // The game's one settings object, which the application is made with.
 bool ApplicationAudio::MusicOn() const { return application_ != nullptr && OConfig::Instance().musicOn; }

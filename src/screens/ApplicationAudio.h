@@ -24,6 +24,8 @@ class ApplicationAudio : public BoardAudio {
   void SwitchPlaylist(OMusicList& list);
   // A new game begins the list's next module from its start.
   static void RestartPlaylist(OMusicList& list);
+  // A paused game's music plays on at a quarter of its volume.
+  void HushMusic(bool hushed);
 
  private:
   bool MusicOn() const;

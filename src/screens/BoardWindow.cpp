@@ -28,6 +28,7 @@ constexpr float kBoardDistance = 30.0f;
 constexpr float kRotateScale = 0.5f;
 constexpr std::uint16_t kFieldWidth = 200;
 constexpr std::uint16_t kFieldHeight = 16;
+constexpr float kPausedSize = 2.5f;
 
 }  // namespace
 
@@ -107,20 +108,37 @@ void BoardWindow::LinkRules(BlockManager& rules) {
 void BoardWindow::OnShow() {
   GameRenderWindow::OnShow();
   audio_.SwitchPlaylist(layout_.playlist);
+  audio_.HushMusic(paused_);
 }
 
 void BoardWindow::OnHide() {
   // A turn key held while the screen goes is let go: its release comes to another screen.
-  if (turnPress_ && Board() != nullptr) {
-    OEvent release = *turnPress_;
-    release.type = release.type == OEvent::kPadDown ? OEvent::kPadUp : OEvent::kKeyUp;
-    ReleaseTurnKey(release);
-  }
+  LetGoOfTurnKey();
   GameRenderWindow::OnHide();
+  audio_.HushMusic(false);
   audio_.SwitchPlaylist(OMusicList::Menu());
 }
 
+void BoardWindow::SetPaused(bool paused) {
+  if (paused == paused_ || Board() == nullptr || !CanPause()) {
+    return;
+  }
+  paused_ = paused;
+  LetGoOfTurnKey();
+  // Hidden, the board and the supply ring take no clicks either.
+  Board()->enabled = !paused;
+  if (OControl* supply = SupplyRing()) {
+    supply->enabled = !paused;
+  }
+  audio_.HushMusic(paused);
+}
+
+void BoardWindow::OnWindowInactive() { SetPaused(true); }
+
 void BoardWindow::Update(std::uint32_t deltaMs) {
+  if (paused_) {
+    return;
+  }
   if (Board() != nullptr) {
     Board()->Update(deltaMs);
     // Blocks fall and rings turn under a cursor that stays put: its group is looked up again.
@@ -137,10 +155,12 @@ void BoardWindow::Update(std::uint32_t deltaMs) {
 
 void BoardWindow::Draw() {
   GameRenderWindow::Draw();
-  arrowClips_.DrawAll(*camera_);
-  DrawEffects();
-  floatingTexts_->Draw();
-  longTexts_->Draw();
+  if (!paused_) {
+    arrowClips_.DrawAll(*camera_);
+    DrawEffects();
+    floatingTexts_->Draw();
+    longTexts_->Draw();
+  }
   OFont* font = Font();
   if (font == nullptr) {
     return;
@@ -154,6 +174,18 @@ void BoardWindow::Draw() {
   score_->Draw();
   skill_->Draw();
   DrawModeFields();
+  if (paused_) {
+    DrawPaused();
+  }
+}
+
+void BoardWindow::DrawPaused() const {
+  const char* const text = "Paused";
+  glPushMatrix();
+  glLoadIdentity();
+  const float width = static_cast<float>(Font()->TextWidth(text)) * kPausedSize;
+  Font()->DrawText((kLayoutSize - width) / 2.0f, kLayoutSize / 2.0f, text, true, kPausedSize);
+  glPopMatrix();
 }
 
 void BoardWindow::DrawLabel(float x, float y, const char* text) const {
@@ -168,11 +200,22 @@ bool BoardWindow::HandleEvent(const OEvent& event) {
   if (event.type == OEvent::kMouseMove && (event.dx != 0 || event.dy != 0)) {
     cursor_.Hide();
   }
-  return HandleCursorAction(event) || GameRenderWindow::HandleEvent(event);
+  return HandlePauseKey(event) || HandleCursorAction(event) || GameRenderWindow::HandleEvent(event);
+}
+
+bool BoardWindow::HandlePauseKey(const OEvent& event) {
+  if (ActionOf(event) != OAction::kPause || !CanPause()) {
+    return false;
+  }
+  if (IsPress(event) && !pauseKeyHeld_) {
+    SetPaused(!paused_);
+  }
+  pauseKeyHeld_ = IsPress(event);
+  return true;
 }
 
 bool BoardWindow::HandleCursorAction(const OEvent& event) {
-  if (Board() == nullptr) {
+  if (Board() == nullptr || paused_) {
     return false;
   }
   const bool down = IsPress(event);
@@ -256,6 +299,14 @@ void BoardWindow::ReleaseTurnKey(const OEvent& event) {
   Board()->HandleEvent(release);
 }
 
+void BoardWindow::LetGoOfTurnKey() {
+  if (turnPress_ && Board() != nullptr) {
+    OEvent release = *turnPress_;
+    release.type = release.type == OEvent::kPadDown ? OEvent::kPadUp : OEvent::kKeyUp;
+    ReleaseTurnKey(release);
+  }
+}
+
 OControl* BoardWindow::PointAtCursor(const OEvent& event) {
   OEvent move = event;
   move.type = OEvent::kMouseMove;
@@ -310,7 +361,7 @@ bool BoardWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
 }
 
 void BoardWindow::RotatePressed(int direction) {
-  if (Board() != nullptr && Board()->State() == BoardState::Idle) {
+  if (Board() != nullptr && Board()->State() == BoardState::Idle && !paused_) {
     Board()->RotateAll(direction);
   }
 }

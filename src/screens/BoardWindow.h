@@ -59,9 +59,17 @@ class BoardWindow : public GameRenderWindow {
   // Escape (or a controller's B or Start) leaves for the menu; the game stays as it is.
   bool OnEscape() override;
   bool OnMenuButton() override { return OnEscape(); }
-  // The cursor's keys play the board; the pointer moving hides the cursor.
+  // The cursor's keys play the board; the pointer moving hides the cursor; P pauses.
   bool HandleEvent(const OEvent& event) override;
   const BoardCursor& Cursor() const { return cursor_; }
+
+  // A game that can pause (Breakdown) stops for the player: nothing moves, no
+  // clock runs, the board hides behind "Paused" and the music is hushed until
+  // the player resumes. Leaving for the menu and coming back keeps it paused.
+  void SetPaused(bool paused);
+  bool Paused() const { return paused_; }
+  // Away from the window, the player cannot be playing: a game that can pause does.
+  void OnWindowInactive() override;
   bool OnCommand(std::uint32_t command, std::uint32_t param) override;
 
   // Null between games.
@@ -93,6 +101,8 @@ class BoardWindow : public GameRenderWindow {
   virtual void DrawModeFields() {}
   // Whether the finished game may take a place in the top ten at all.
   virtual bool ResultMayEnter() const { return true; }
+  // Only a race against the clock pauses.
+  virtual bool CanPause() const { return false; }
 
   // Gives the board the screen's picker and places it where the camera sees it whole.
   void PlaceBoard(Cylinder& board);
@@ -119,6 +129,11 @@ class BoardWindow : public GameRenderWindow {
   OControl* PointAtCursor(const OEvent& event);
   void PressTurnKey(const OEvent& event, OAction turn);
   void ReleaseTurnKey(const OEvent& event);
+  // A turn key held down is let go, as if the player had.
+  void LetGoOfTurnKey();
+  // A press of P, not its repeats, pauses or resumes.
+  bool HandlePauseKey(const OEvent& event);
+  void DrawPaused() const;
   void FinishGame();
   void HandOver(ScoreWindow& scores);
   void LeaveForMenu();
@@ -130,6 +145,8 @@ class BoardWindow : public GameRenderWindow {
   // The press of the turn key or button held down, and whether it turns every ring.
   std::optional<OEvent> turnPress_;
   bool turnKeyTurnsAll_ = false;
+  bool paused_ = false;
+  bool pauseKeyHeld_ = false;
   ApplicationAudio audio_;
   ScreenButtons buttons_;
   OClipList arrowClips_;

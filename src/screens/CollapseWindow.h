@@ -38,6 +38,7 @@ class CollapseWindow : public BoardWindow, private LevelDisplay {
   void DrawEffects() override;
   void DrawModeLabels() override;
   void DrawModeFields() override;
+  bool CanPause() const override { return true; }
 
  private:
   void ShowLevel(std::uint16_t level) override { level_->SetNumber(level); }

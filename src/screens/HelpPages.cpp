@@ -96,7 +96,7 @@ constexpr HelpLine kControls[] = {
     {9, HelpLine::kBody, "Z, X held: turn the cursor's ring."},
     {10, HelpLine::kBody, "Shift+Z, Shift+X held: turn every ring."},
     {11, HelpLine::kBody, "Tab, Shift+Tab: the next or the last choice."},
-    {12, HelpLine::kBody, "Escape: the menu.    F11: full screen."},
+    {12, HelpLine::kBody, "Escape: the menu.  P: pause.  F11: full screen."},
     {14, HelpLine::kHeading, "Game controller"},
     {15, HelpLine::kBody, "D-pad, left stick: move as the arrows do."},
     {16, HelpLine::kBody, "A: click where the cursor is.    B: back."},

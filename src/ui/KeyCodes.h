@@ -21,6 +21,7 @@ constexpr std::uint16_t kUp = 38;
 constexpr std::uint16_t kRight = 39;
 constexpr std::uint16_t kDown = 40;
 constexpr std::uint16_t kDelete = 46;
+constexpr std::uint16_t kPause = 'P';
 constexpr std::uint16_t kTurnLeft = 'Z';
 constexpr std::uint16_t kTurnRight = 'X';
 

@@ -34,6 +34,8 @@ OAction ActionOfKey(std::uint16_t key, bool shift) {
       return OAction::kPageOn;
     case keycode::kEscape:
       return OAction::kBack;
+    case keycode::kPause:
+      return OAction::kPause;
     default:
       return OAction::kNone;
   }

@@ -27,6 +27,7 @@ enum class OAction {
   kPageOn,    // Page Down
   kBack,      // Escape, B
   kMenu,      // Start: the menu from a game, and the game again from the menu
+  kPause,     // P: Breakdown stops and starts again
 };
 
 // The action of a key or pad event, pressed, repeating or let go; none for any other event.

@@ -307,6 +307,45 @@ TEST_F(GameScreensTest, TheBoardButtonsAndTheScoreLineAreDrawn) {
   EXPECT_GT(ChangedAround(game, background, 25, 468, 6), 10) << "the skill's name";
 }
 
+// P, or the window losing the focus, pauses Breakdown: for a minute nothing
+// fills or moves, the board hides behind "Paused", and the game stays paused
+// through the menu until P again. Remover has no clock, and no pause.
+TEST_F(GameScreensTest, BreakdownPausesUntilThePlayerResumes) {
+  CollapseWindow& screen = Play<CollapseWindow>();
+  const auto filledAfter = [this, &screen](int tenthsOfASecond) {
+    Run(100, tenthsOfASecond);
+    return screen.Supply().Filled();
+  };
+  const Picture playing = DrawFrame();
+  const auto p = [](std::uint32_t type) { return OEvent::Key(type, keycode::kPause, 0); };
+  Input(p(OEvent::kKeyDown));
+  Input(p(OEvent::kKeyDown));  // held: the key repeats
+  ASSERT_TRUE(screen.Paused());
+  const std::string rowsLeft = screen.RowsLeftText();
+  const std::uint16_t filled = screen.Supply().Filled();
+  EXPECT_EQ(filledAfter(600), filled) << "a minute paused";
+  EXPECT_EQ(screen.RowsLeftText(), rowsLeft);
+  EXPECT_GT(ChangedAround(playing, DrawFrame(), 256, 256, 100), 5000) << "the board is hidden";
+  Click(LayoutPoint(256, 256));
+  Input(p(OEvent::kKeyUp));
+  Input(p(OEvent::kKeyDown));
+  EXPECT_FALSE(screen.Paused());
+  EXPECT_EQ(screen.Rules().Score(), 0u) << "the click while paused removed nothing";
+  EXPECT_NE(filledAfter(10), filled) << "the supply ring fills again";
+
+  application_->FocusLost();
+  EXPECT_TRUE(screen.Paused());
+  Input(OEvent::Key(OEvent::kKeyDown, keycode::kEscape, 0));
+  EXPECT_EQ(ActiveScreen(), kMenu);
+  Screens().SetActiveWindow(CollapseWindow::kIdentifier);
+  EXPECT_TRUE(screen.Paused()) << "back from the menu, still paused";
+
+  RemoverWindow& remover = Play<RemoverWindow>();
+  Input(p(OEvent::kKeyDown));
+  application_->FocusLost();
+  EXPECT_FALSE(remover.Paused());
+}
+
 TEST_F(GameScreensTest, ALevelCompletesCountsAndTheNextOneStarts) {
   CollapseWindow& screen = Show<CollapseWindow>();
   EXPECT_EQ(screen.LevelText(), "1");
