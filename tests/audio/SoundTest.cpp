@@ -92,12 +92,6 @@ TEST_F(OSoundTest, ARequestWithoutRestartDoesNotCutASoundOff) {
   }
 }
 
-void Put32(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value) {
-  for (std::size_t i = 0; i < 4; ++i) {
-    file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-  }
-}
-
 // The fuzzer found a file that leaked and one that asked for gigabytes; a
 // folder opens like a file and claims an enormous size. A file cut short in
 // its sound data plays what it holds, padded to its claimed length when that
@@ -106,7 +100,7 @@ TEST_F(OSoundTest, DamagedSoundFilesPlayWhatTheyHoldOrAreRefused) {
   const std::vector<std::uint8_t> wav = ToneFile(10, 1000);  // 441 frames, 2 bytes each from byte 44
   // A copy with a length (at 16 or 40) or the rate (at 24) changed.
   const auto with = [](std::vector<std::uint8_t> file, std::size_t at, std::uint32_t value) {
-    Put32(file, at, value);
+    PutLittle32(file, at, value);
     return file;
   };
   const struct {
@@ -134,7 +128,7 @@ TEST_F(OSoundTest, DamagedSoundFilesPlayWhatTheyHoldOrAreRefused) {
   sound.SetVolume(65535);
   // 882 frames of 8-bit silence, 128 each, cut 44 frames short.
   std::vector<std::uint8_t> eightBit = ToneFile(10, 0);
-  Put32(eightBit, 28, kRate);
+  PutLittle32(eightBit, 28, kRate);
   eightBit[32] = 1;
   eightBit[34] = 8;
   std::fill(eightBit.begin() + 44, eightBit.end(), 128);

@@ -8,9 +8,11 @@
 #include "assetgen/ItFile.h"
 #include "assetgen/ModFile.h"
 #include "assetgen/Tunes.h"
+#include "assetgen/Wav.h"
 #include "asvm/AsvmWriter.h"
 #include "screens/ScoreTable.h"
 #include "support/TestImages.h"
+#include "support/TestModels.h"
 #include "ztrpack/ZtrWriter.h"
 
 namespace fs = std::filesystem;
@@ -23,49 +25,6 @@ void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 }
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
-
-AsvmFile Quad(bool normalIndices) {
-  AsvmFile model;
-  model.texture1 = "scr.tga";
-  model.normalIndices = normalIndices;
-  model.positions = {{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}};
-  model.texCoords = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-  AsvmFile::Object face;
-  face.faces = {{{{1, 1}, {2, 2}, {3, 3}}}, {{{1, 1}, {3, 3}, {4, 4}}}};
-  AsvmFile::Object highlight = face;
-  highlight.material.diffuse = {1, 1, 0, 1};
-  model.objects = {face, highlight};
-  return model;
-}
-
-// A canonical 16-bit mono WAV of a short rising ramp.
-std::vector<std::uint8_t> WavFile(int sampleCount) {
-  std::vector<std::uint8_t> file;
-  auto text = [&](const char* four) { file.insert(file.end(), four, four + 4); };
-  auto number = [&](std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-      file.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-  };
-  const std::uint32_t dataBytes = static_cast<std::uint32_t>(sampleCount) * 2;
-  text("RIFF");
-  number(36 + dataBytes, 4);
-  text("WAVE");
-  text("fmt ");
-  number(16, 4);
-  number(1, 2);          // PCM
-  number(1, 2);          // mono
-  number(44100, 4);      // samples per second
-  number(44100 * 2, 4);  // bytes per second
-  number(2, 2);          // bytes per sample frame
-  number(16, 2);         // bits per sample
-  text("data");
-  number(dataBytes, 4);
-  for (int i = 0; i < sampleCount; ++i) {
-    number(static_cast<std::uint32_t>(i * 97), 2);
-  }
-  return file;
-}
 
 // A top-ten file as the game saves it, names with spaces and underscores included.
 void WriteScores(const fs::path& path, int count) {
@@ -91,8 +50,10 @@ int main(int argc, char** argv) {
   archive.Add("DATA/textures/menu.JPG", Bytes("a later duplicate"));
   Write(folder / "fuzz_archive/seed.Ztr", archive.Build());
 
-  Write(folder / "fuzz_asvm/quad.asvm", AsvmWriter::Write(Quad(false)));
-  Write(folder / "fuzz_asvm/quad-normals.asvm", AsvmWriter::Write(Quad(true)));
+  AsvmFile quad = QuadModel();
+  Write(folder / "fuzz_asvm/quad.asvm", AsvmWriter::Write(quad));
+  quad.normalIndices = true;
+  Write(folder / "fuzz_asvm/quad-normals.asvm", AsvmWriter::Write(quad));
 
   const Rows quarters = {"RG", "BY"};
   const Rows odd = {"RGB", "CMY", "KWK"};
@@ -103,7 +64,12 @@ int main(int argc, char** argv) {
   Write(folder / "fuzz_jpeg/odd.jpg", JpegFile(odd, 3));
   Write(folder / "fuzz_jpeg/grey.jpg", JpegFile(odd, 5, JpegColours::kGrey));
   Write(folder / "fuzz_jpeg/cmyk.jpg", JpegFile(quarters, 8, JpegColours::kCmyk));
-  const std::vector<std::uint8_t> ramp = WavFile(64);
+  // A canonical 16-bit mono WAV of a short rising ramp.
+  std::vector<float> rising(64);
+  for (std::size_t i = 0; i < rising.size(); ++i) {
+    rising[i] = static_cast<float>(i) / 64;
+  }
+  const std::vector<std::uint8_t> ramp = EncodeWav(rising, 44100);
   Write(folder / "fuzz_wav/ramp.wav", ramp);
   // Cut short inside its sound data, as an interrupted copy leaves a file.
   Write(folder / "fuzz_wav/cut.wav", {ramp.begin(), ramp.end() - 28});

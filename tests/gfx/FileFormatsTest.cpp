@@ -4,35 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "TextureTest.h"
-#include "core/OException.h"
 #include "asvm/AsvmWriter.h"
+#include "core/OException.h"
 #include "gfx/AsvmFile.h"
 #include "gfx/JpegDecode.h"
 #include "gfx/OTexture.h"
+#include "support/TestModels.h"
 
 namespace {
-
-// Two objects over one quad: the normal face and a highlighted one.
-AsvmFile Quad() {
-  AsvmFile model;
-  model.texture1 = "scr.tga";
-  model.texture2 = "x";
-  model.positions = {{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}};
-  model.texCoords = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-  AsvmFile::Object face;
-  face.faces = {{{{1, 1}, {2, 2}, {3, 3}}}, {{{1, 1}, {3, 3}, {4, 4}}}};
-  face.material.shininess = 12;
-  AsvmFile::Object highlight;
-  highlight.faces = {{{{1, 4}, {2, 3}, {3, 2}}}};
-  highlight.material.diffuse = {1, 1, 0, 0.5f};
-  model.objects = {face, highlight};
-  return model;
-}
-
-void PutI32(Bytes& bytes, std::size_t offset, std::int32_t value) { std::memcpy(&bytes[offset], &value, 4); }
 
 // Offsets in the quad's file: 64 header, 4 x 12 positions, 4 x 8 texcoords.
 constexpr std::size_t kFirstObject = 64 + 48 + 32;
@@ -41,16 +22,16 @@ constexpr std::size_t kFirstFace = kFirstObject + 60;
 TEST(AsvmFile, WhatTheWriterWritesParsesBackTheSame) {
   AsvmFile noVertices;
   noVertices.objects.resize(1);
-  AsvmFile longName = Quad();
+  AsvmFile longName = QuadModel();
   longName.texture2 = "sixteen-bytes.tg";
-  AsvmFile normals = Quad();
+  AsvmFile normals = QuadModel();
   normals.normalIndices = true;
   const struct {
     const char* what;
     AsvmFile model;
     std::size_t size;
   } cases[] = {
-      {"two objects", Quad(), kFirstFace + 2 * 3 * 8 + 60 + 3 * 8},
+      {"two objects", QuadModel(), kFirstFace + 2 * 3 * 8 + 60 + 3 * 8},
       {"with normal indices", normals, kFirstFace + 2 * 3 * 12 + 60 + 3 * 12},
       {"a name filling its field", longName, kFirstFace + 2 * 3 * 8 + 60 + 3 * 8},
       {"no objects: last object index -1", AsvmFile{}, 64},
@@ -74,26 +55,26 @@ TEST(AsvmFile, FilesThatLieAboutTheirContentsAreRefused) {
     void (*change)(Bytes&);
     bool accepted = false;
   } cases[] = {
-      {"any non-zero normal flag means nine indices", [](Bytes& b) { PutI32(b, 24, 5); }, true},
-      {"a normal index is never looked up", [](Bytes& b) { PutI32(b, kFirstFace + 8, 999); }, true},
+      {"any non-zero normal flag means nine indices", [](Bytes& b) { PutLittle32(b, 24, 5); }, true},
+      {"a normal index is never looked up", [](Bytes& b) { PutLittle32(b, kFirstFace + 8, 999); }, true},
       {"a wrong magic is only told", [](Bytes& b) { b[0] = 'X'; }, true},
       {"shorter than the header", [](Bytes& b) { b.resize(63); }},
-      {"vertex count past the end", [](Bytes& b) { PutI32(b, 16, 100000000); }},
-      {"negative vertex count", [](Bytes& b) { PutI32(b, 16, -1); }},
-      {"texture-coordinate count past the end", [](Bytes& b) { PutI32(b, 20, 0x7FFFFFFF); }},
-      {"negative face total", [](Bytes& b) { PutI32(b, 28, -1); }},
-      {"more objects than records", [](Bytes& b) { PutI32(b, 12, 2); }},
-      {"object face count past the end", [](Bytes& b) { PutI32(b, kFirstObject + 4, 1000); }},
-      {"negative object face count", [](Bytes& b) { PutI32(b, kFirstObject + 4, -1); }},
-      {"face total above the objects' faces", [](Bytes& b) { PutI32(b, 28, 4); }},
-      {"face total below the objects' faces", [](Bytes& b) { PutI32(b, 28, 2); }},
-      {"vertex index 0", [](Bytes& b) { PutI32(b, kFirstFace, 0); }},
-      {"vertex index past the pool", [](Bytes& b) { PutI32(b, kFirstFace, 5); }},
-      {"texture-coordinate index past the pool", [](Bytes& b) { PutI32(b, kFirstFace + 4, 5); }},
-      {"negative index", [](Bytes& b) { PutI32(b, kFirstFace + 4, -3); }},
+      {"vertex count past the end", [](Bytes& b) { PutLittle32(b, 16, 100000000); }},
+      {"negative vertex count", [](Bytes& b) { PutLittle32(b, 16, -1); }},
+      {"texture-coordinate count past the end", [](Bytes& b) { PutLittle32(b, 20, 0x7FFFFFFF); }},
+      {"negative face total", [](Bytes& b) { PutLittle32(b, 28, -1); }},
+      {"more objects than records", [](Bytes& b) { PutLittle32(b, 12, 2); }},
+      {"object face count past the end", [](Bytes& b) { PutLittle32(b, kFirstObject + 4, 1000); }},
+      {"negative object face count", [](Bytes& b) { PutLittle32(b, kFirstObject + 4, -1); }},
+      {"face total above the objects' faces", [](Bytes& b) { PutLittle32(b, 28, 4); }},
+      {"face total below the objects' faces", [](Bytes& b) { PutLittle32(b, 28, 2); }},
+      {"vertex index 0", [](Bytes& b) { PutLittle32(b, kFirstFace, 0); }},
+      {"vertex index past the pool", [](Bytes& b) { PutLittle32(b, kFirstFace, 5); }},
+      {"texture-coordinate index past the pool", [](Bytes& b) { PutLittle32(b, kFirstFace + 4, 5); }},
+      {"negative index", [](Bytes& b) { PutLittle32(b, kFirstFace + 4, -3); }},
       {"cut inside the last face", [](Bytes& b) { b.resize(b.size() - 1); }},
   };
-  AsvmFile model = Quad();
+  AsvmFile model = QuadModel();
   model.normalIndices = true;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -152,8 +133,8 @@ TEST_F(RefusedTextureTest, DamagedOrUnsupportedPicturesThrowAndAreNotCached) {
       {"BadPrecision.jpg", changed(jpeg, Find(jpeg, {0xFF, 0xC0}) + 4, 7)},
       {"NotAJpeg.jpg", tga},
       {"CutInHeader.jpg", Bytes(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() / 2))},
-      {"CutInPicture.jpg", Bytes(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(
-                                                                  Find(jpeg, {0xFF, 0xDA}) + 20))},
+      {"CutInPicture.jpg",
+       Bytes(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(Find(jpeg, {0xFF, 0xDA}) + 20))},
       {"Cmyk.jpg", JpegFile({"RG"}, 16, JpegColours::kCmyk)},
   };
   TextureArchive archive(refused);

@@ -6,14 +6,18 @@
 #include "ztrpack/ZtrWriter.h"
 
 TestArchive::TestArchive(const Members& members) {
+  const std::string path = folder_ / "Resource.Ztr";
+  WriteBytes(path, Pack(members));
+  OResourceArchive::Instance() = OResourceArchive(path, [](const std::string&) {});
+  OResourceArchive::Instance().Open();
+}
+
+std::vector<std::uint8_t> TestArchive::Pack(const Members& members) {
   ZtrWriter writer;
   for (const auto& [name, bytes] : members) {
     writer.Add(name, bytes);
   }
-  const std::string path = folder_ / "Resource.Ztr";
-  WriteBytes(path, writer.Build());
-  OResourceArchive::Instance() = OResourceArchive(path, [](const std::string&) {});
-  OResourceArchive::Instance().Open();
+  return writer.Build();
 }
 
 TestArchive::Members TestArchive::MembersUnder(const std::string& folder) {

@@ -15,6 +15,8 @@ class TestArchive {
   // Packs the members under their full names ("Data/Textures/...") and opens
   // the result as OResourceArchive::Instance().
   explicit TestArchive(const Members& members);
+  // The archive file the members make.
+  static std::vector<std::uint8_t> Pack(const Members& members);
   // Every file under `folder`, named by its path relative to it.
   static Members MembersUnder(const std::string& folder);
   // Leaves the game's archive empty again.

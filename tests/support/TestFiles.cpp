@@ -50,3 +50,9 @@ void WriteText(const std::string& path, const std::string& text) {
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   WriteText(path, std::string(bytes.begin(), bytes.end()));
 }
+
+void PutLittle32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
+  }
+}

@@ -45,3 +45,6 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path);
 // Creates the file's folder when it is missing.
 void WriteText(const std::string& path, const std::string& text);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Overwrites the four bytes at `at` with `value`, least significant first, as
+// the game's files store their numbers.
+void PutLittle32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value);

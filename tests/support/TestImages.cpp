@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 // jpeglib.h needs size_t and FILE declared before it.
 // clang-format off
@@ -10,25 +11,14 @@
 // clang-format on
 
 Rgb ColourOf(char letter) {
-  switch (letter) {
-    case 'K':
-      return {0, 0, 0};
-    case 'W':
-      return {255, 255, 255};
-    case 'R':
-      return {255, 0, 0};
-    case 'G':
-      return {0, 255, 0};
-    case 'B':
-      return {0, 0, 255};
-    case 'Y':
-      return {255, 255, 0};
-    case 'C':
-      return {0, 255, 255};
-    case 'M':
-      return {255, 0, 255};
+  constexpr std::string_view kLetters = "KWRGBYCM";
+  constexpr Rgb kColours[] = {{0, 0, 0},   {255, 255, 255}, {255, 0, 0},   {0, 255, 0},
+                              {0, 0, 255}, {255, 255, 0},   {0, 255, 255}, {255, 0, 255}};
+  const std::size_t index = kLetters.find(letter);
+  if (index == std::string_view::npos) {
+    throw std::invalid_argument(std::string("no colour for letter ") + letter);
   }
-  throw std::invalid_argument(std::string("no colour for letter ") + letter);
+  return kColours[index];
 }
 
 std::uint8_t GreyOf(char letter) {
@@ -100,15 +90,11 @@ std::vector<std::uint8_t> JpegFile(const Rows& rows, int blockSize, JpegColours 
       std::uint8_t* pixel = &row[static_cast<std::size_t>(x) * components];
       if (colours == JpegColours::kGrey) {
         pixel[0] = GreyOf(rows[y / blockSize][x / blockSize]);
-      } else if (colours == JpegColours::kCmyk) {
-        pixel[0] = 255 - rgb[0];
-        pixel[1] = 255 - rgb[1];
-        pixel[2] = 255 - rgb[2];
-        pixel[3] = 0;
-      } else {
-        pixel[0] = rgb[0];
-        pixel[1] = rgb[1];
-        pixel[2] = rgb[2];
+        continue;
+      }
+      // CMYK stores ink, the complement of the light; black ink stays 0 as the row began.
+      for (int c = 0; c < 3; ++c) {
+        pixel[c] = colours == JpegColours::kCmyk ? 255 - rgb[c] : rgb[c];
       }
     }
     JSAMPROW rowPointer = row.data();
