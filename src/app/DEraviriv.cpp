@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "core/OConfig.h"
-#include "core/OResourceArchive.h"
 #include "audio/GameSounds.h"
 #include "audio/OMusicList.h"
+#include "core/OConfig.h"
+#include "core/OResourceArchive.h"
 #include "game/BlockPrototypes.h"
 #include "game/BlockRandom.h"
 #include "game/GoodyTemplates.h"
@@ -70,6 +70,12 @@ bool DEraviriv::Init() {
   }
   Progress(95, 99);
   return true;
+}
+
+void DEraviriv::PlayDeal(std::uint32_t deal) {
+  if (auto* gameType = dynamic_cast<GameTypeWindow*>(Screens().FindWindow(GameTypeWindow::kIdentifier))) {
+    gameType->StartRemoverDeal(deal);
+  }
 }
 
 void DEraviriv::Progress(int from, int to) { DrawLoading(from + std::rand() % (to - from + 1)); }

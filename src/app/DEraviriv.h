@@ -9,6 +9,8 @@ class DEraviriv : public OApplication {
   DEraviriv(OConfig& config, OLog& log) : OApplication(config, log) {}
 
   bool Init() override;
+  // Opens a Remover game on the deal of that number, in place of the menu.
+  void PlayDeal(std::uint32_t deal);
 
   // Leaves full screen before the game ends without its destructors, so that
   // the message saying why is not hidden behind a full-screen window.

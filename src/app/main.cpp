@@ -1,9 +1,12 @@
 // The program's entry: the game is made, started and run, and the two
 // failures that make it unusable end it with a message and their code.
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <span>
 
+#include "app/CommandLine.h"
 #include "app/DEraviriv.h"
 #include "core/OConfig.h"
 #include "core/OException.h"
@@ -38,7 +41,12 @@ std::terminate_handler standardTerminate = nullptr;
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const CommandLine arguments(std::span<const char* const>(argv + 1, argc > 0 ? argc - 1 : 0));
+  if (!arguments.Valid()) {
+    std::fprintf(stderr, "tornet3d: %s\n", arguments.Problem().c_str());
+    return 2;
+  }
   standardTerminate = std::set_terminate(CloseLogAndTerminate);
   auto game = std::make_unique<DEraviriv>(OConfig::Instance(), OLog::Instance());
   try {
@@ -50,6 +58,9 @@ int main() {
     game->Init();
   } catch (const OFileNotFound& failure) {
     Fail(*game, kFilesBroken, failure.code);
+  }
+  if (arguments.Deal()) {
+    game->PlayDeal(*arguments.Deal());
   }
   int result = 0;
   try {

@@ -37,7 +37,7 @@ class BlockManager {
   // True when the pointer moved to another cell, so the group must be found again.
   bool HoverChanged();
   void ForgetHover();
-  void ClickGroup();
+  virtual void ClickGroup();
   // Shows the groups in flat full colour; the board does it every frame while one is removable.
   void ApplyHighlight();
   void ClearHighlight();
@@ -50,7 +50,8 @@ class BlockManager {
   void MoveBlock(int fromPosition, int fromColumn, int toPosition, int toColumn);
 
   void AdvanceIntroClock(std::uint32_t elapsed) { introClock_ += elapsed; }
-  void ResetIntroClock() { introClock_ = 0; }
+  // The rings have landed and the board is ready for play.
+  virtual void IntroOver() { introClock_ = 0; }
   // True once the end of a game has been shown long enough to leave the board.
   bool AdvanceEndClock(std::uint32_t elapsed);
 

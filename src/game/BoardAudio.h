@@ -1,5 +1,5 @@
 // The sounds the rules ask for, by identifier or by sound group, and the music
-// stop at the end of a game.
+// stop at the end of a game (and its start again when a move is taken back).
 #pragma once
 
 #include <cstdint>
@@ -25,4 +25,5 @@ class BoardAudio {
   // A group plays its sounds in turn, so repeated events do not sound the same.
   virtual void PlayGroup(std::uint32_t group) = 0;
   virtual void StopMusic() = 0;
+  virtual void ResumeMusic() {}
 };

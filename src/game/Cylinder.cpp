@@ -348,7 +348,7 @@ void Cylinder::UpdateIntro(std::uint32_t elapsed) {
   if (landed_ < ringCount_) {
     return;
   }
-  manager_->ResetIntroClock();
+  manager_->IntroOver();
   landed_ = 0;
   state_ = BoardState::Idle;
   if (BoardButtons* buttons = Buttons()) {

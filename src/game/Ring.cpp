@@ -90,6 +90,11 @@ void Ring::ReplaceBlock(std::uint16_t cell, std::unique_ptr<Block> block) {
   blocks_[cell] = std::move(block);
 }
 
+void Ring::RestoreBlock(std::uint16_t cell, std::unique_ptr<Block> block) {
+  block->SetParent(this);
+  blocks_[cell] = std::move(block);
+}
+
 void Ring::Burst(std::uint32_t elapsed) {
   const float spread = 1.0f + static_cast<float>(elapsed) / radius_;
   for (auto& block : blocks_) {

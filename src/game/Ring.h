@@ -45,6 +45,8 @@ class Ring : public OControl, public O3D {
   const Block& BlockAtColumn(int column) const { return *blocks_[IndexOfColumn(column)]; }
   // The replacement takes over the old block's place and bounds.
   void ReplaceBlock(std::uint16_t cell, std::unique_ptr<Block> block);
+  // Puts back a copy of the cell's block as it was, its place and size included.
+  void RestoreBlock(std::uint16_t cell, std::unique_ptr<Block> block);
 
   // Starts turning with the board's step time, as the rotate buttons do.
   void StartTurning(int turnDirection, float stepTime);

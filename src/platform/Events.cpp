@@ -197,7 +197,8 @@ void AddKey(const SDL_KeyboardEvent& press) {
   }
   WindowEvent event{down ? WindowEventKind::KeyDown : WindowEventKind::KeyUp};
   event.key = key;
-  event.flags = (press.keysym.mod & KMOD_SHIFT) != 0 ? kMouseShift : 0;
+  event.flags = static_cast<std::uint16_t>(((press.keysym.mod & KMOD_SHIFT) != 0 ? kMouseShift : 0) |
+                                           ((press.keysym.mod & KMOD_CTRL) != 0 ? kMouseControl : 0));
   Pending().push_back(event);
   if (down && (key == kVirtualBackspace || key == kVirtualEnter)) {
     AddCharacter(key);

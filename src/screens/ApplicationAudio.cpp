@@ -27,6 +27,12 @@ void ApplicationAudio::StopMusic() {
   }
 }
 
+void ApplicationAudio::ResumeMusic() {
+  if (MusicOn()) {
+    application_->Music().Resume();
+  }
+}
+
 void ApplicationAudio::SwitchPlaylist(OMusicList& list) {
   if (!MusicOn()) {
     return;

@@ -19,6 +19,7 @@ class ApplicationAudio : public BoardAudio {
   void PlaySound(std::uint32_t sound) override;
   void PlayGroup(std::uint32_t group) override;
   void StopMusic() override;
+  void ResumeMusic() override;
 
   // The list being left remembers its place, so both pick up where they stopped.
   void SwitchPlaylist(OMusicList& list);

@@ -113,7 +113,7 @@ void BoardWindow::OnShow() {
 
 void BoardWindow::OnHide() {
   // A turn key held while the screen goes is let go: its release comes to another screen.
-  LetGoOfTurnKey();
+  ReleaseTurnKey();
   GameRenderWindow::OnHide();
   audio_.HushMusic(false);
   audio_.SwitchPlaylist(OMusicList::Menu());
@@ -124,7 +124,7 @@ void BoardWindow::SetPaused(bool paused) {
     return;
   }
   paused_ = paused;
-  LetGoOfTurnKey();
+  ReleaseTurnKey();
   // Hidden, the board and the supply ring take no clicks either.
   Board()->enabled = !paused;
   if (OControl* supply = SupplyRing()) {
@@ -200,6 +200,9 @@ bool BoardWindow::HandleEvent(const OEvent& event) {
   if (event.type == OEvent::kMouseMove && (event.dx != 0 || event.dy != 0)) {
     cursor_.Hide();
   }
+  if (IsPress(event) && !paused_ && HandleModeAction(ActionOf(event))) {
+    return true;
+  }
   return HandlePauseKey(event) || HandleCursorAction(event) || GameRenderWindow::HandleEvent(event);
 }
 
@@ -217,6 +220,11 @@ bool BoardWindow::HandlePauseKey(const OEvent& event) {
 bool BoardWindow::HandleCursorAction(const OEvent& event) {
   if (Board() == nullptr || paused_) {
     return false;
+  }
+  // The held turn key's release stops the turn, whatever Shift or Ctrl did meanwhile.
+  if (IsRelease(event) && turnPress_ && SameKeyOrButton(event, *turnPress_)) {
+    ReleaseTurnKey();
+    return true;
   }
   const bool down = IsPress(event);
   const OAction action = ActionOf(event);
@@ -252,8 +260,6 @@ bool BoardWindow::HandleCursorAction(const OEvent& event) {
     case OAction::kTurnAllRight:
       if (down) {
         PressTurnKey(event, action);
-      } else {
-        ReleaseTurnKey(event);
       }
       return true;
     default:
@@ -284,27 +290,19 @@ void BoardWindow::PressTurnKey(const OEvent& event, OAction turn) {
   }
 }
 
-void BoardWindow::ReleaseTurnKey(const OEvent& event) {
-  if (!turnPress_ || !SameKeyOrButton(event, *turnPress_)) {
+void BoardWindow::ReleaseTurnKey() {
+  if (!turnPress_ || Board() == nullptr) {
     return;
   }
+  OEvent release = *turnPress_;
   turnPress_.reset();
   if (turnKeyTurnsAll_) {
     RotateReleased();
     return;
   }
-  OEvent release = event;
   release.type = OEvent::kButtonUp;
   release.button = OEvent::kRight;
   Board()->HandleEvent(release);
-}
-
-void BoardWindow::LetGoOfTurnKey() {
-  if (turnPress_ && Board() != nullptr) {
-    OEvent release = *turnPress_;
-    release.type = release.type == OEvent::kPadDown ? OEvent::kPadUp : OEvent::kKeyUp;
-    ReleaseTurnKey(release);
-  }
 }
 
 OControl* BoardWindow::PointAtCursor(const OEvent& event) {

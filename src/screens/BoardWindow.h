@@ -103,6 +103,8 @@ class BoardWindow : public GameRenderWindow {
   virtual bool ResultMayEnter() const { return true; }
   // Only a race against the clock pauses.
   virtual bool CanPause() const { return false; }
+  // A key or button of the mode's own (Remover's undo); false when it is not one.
+  virtual bool HandleModeAction(OAction /*action*/) { return false; }
 
   // Gives the board the screen's picker and places it where the camera sees it whole.
   void PlaceBoard(Cylinder& board);
@@ -112,11 +114,12 @@ class BoardWindow : public GameRenderWindow {
   void DrawLabel(float x, float y, const char* text) const;
   void ShowScore();
   RingArrows& Arrows() { return *arrows_; }
+  // A button of the board's screen, its model placed at a point of the layout.
+  OButton* AddButton(std::unique_ptr<OButton> button, const char* model, float x, float y);
 
  private:
   void MakeCamera();
   void MakeButtons();
-  OButton* AddButton(std::unique_ptr<OButton> button, const char* model, float x, float y);
   void RotatePressed(int direction);
   void RotateReleased();
   // Arrows move the cursor, Space and Enter click under it, Z and X turn its
@@ -128,9 +131,8 @@ class BoardWindow : public GameRenderWindow {
   // neither does just now.
   OControl* PointAtCursor(const OEvent& event);
   void PressTurnKey(const OEvent& event, OAction turn);
-  void ReleaseTurnKey(const OEvent& event);
-  // A turn key held down is let go, as if the player had.
-  void LetGoOfTurnKey();
+  // The turn key held down is let go: the turn stops at the next column.
+  void ReleaseTurnKey();
   // A press of P, not its repeats, pauses or resumes.
   bool HandlePauseKey(const OEvent& event);
   void DrawPaused() const;

@@ -96,7 +96,9 @@ void GameTypeWindow::DiscardGame() {
   }
 }
 
-void GameTypeWindow::StartGame(std::uint32_t mode) {
+void GameTypeWindow::StartRemoverDeal(std::uint32_t deal) { StartGame(kRemover, deal); }
+
+void GameTypeWindow::StartGame(std::uint32_t mode, std::optional<std::uint32_t> deal) {
   if (Application() == nullptr) {
     return;
   }
@@ -106,7 +108,7 @@ void GameTypeWindow::StartGame(std::uint32_t mode) {
   OScreenList& screens = Application()->Screens();
   std::uint32_t identifier = 0;
   if (mode == kRemover) {
-    auto game = std::make_unique<RemoverWindow>();
+    auto game = std::make_unique<RemoverWindow>(deal);
     game->SetBackground(kGameBackground);
     remover_ = game.get();
     identifier = game->Identifier();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 #include "screens/GameRenderWindow.h"
@@ -31,11 +32,13 @@ class GameTypeWindow : public GameRenderWindow {
   bool GameInProgress() const { return remover_ != nullptr || breakdown_ != nullptr; }
   // Unregisters and deletes the game screen, if there is one.
   void DiscardGame();
+  // A Remover game on the deal of that number, in place of any game in progress.
+  void StartRemoverDeal(std::uint32_t deal);
   RemoverWindow* RemoverGame() const { return remover_; }
   CollapseWindow* BreakdownGame() const { return breakdown_; }
 
  private:
-  void StartGame(std::uint32_t mode);
+  void StartGame(std::uint32_t mode, std::optional<std::uint32_t> deal = std::nullopt);
   void ShowMenu();
 
   OControl* removerButton_ = nullptr;    // owned by the screen's controls

@@ -97,12 +97,14 @@ constexpr HelpLine kControls[] = {
     {10, HelpLine::kBody, "Shift+Z, Shift+X held: turn every ring."},
     {11, HelpLine::kBody, "Tab, Shift+Tab: the next or the last choice."},
     {12, HelpLine::kBody, "Escape: the menu.  P: pause.  F11: full screen."},
-    {14, HelpLine::kHeading, "Game controller"},
-    {15, HelpLine::kBody, "D-pad, left stick: move as the arrows do."},
-    {16, HelpLine::kBody, "A: click where the cursor is.    B: back."},
-    {17, HelpLine::kBody, "Shoulder buttons held: turn the cursor's ring."},
-    {18, HelpLine::kBody, "Triggers held: turn every ring."},
-    {19, HelpLine::kBody, "Start: the menu, and from there the game."},
+    {13, HelpLine::kBody, "Remover: Ctrl+Z or Backspace takes a move"},
+    {14, HelpLine::kBody, "back, Ctrl+Y plays it again, R deals again."},
+    {16, HelpLine::kHeading, "Game controller"},
+    {17, HelpLine::kBody, "D-pad, left stick: move as the arrows do."},
+    {18, HelpLine::kBody, "A: click where the cursor is.    B: back."},
+    {19, HelpLine::kBody, "Shoulder buttons held: turn the cursor's ring."},
+    {20, HelpLine::kBody, "Triggers held: turn every ring.    X: undo."},
+    {21, HelpLine::kBody, "Start: the menu, and from there the game."},
 };
 
 constexpr std::array<HelpPage, 5> kPages{{

@@ -22,7 +22,9 @@ constexpr std::uint16_t kRight = 39;
 constexpr std::uint16_t kDown = 40;
 constexpr std::uint16_t kDelete = 46;
 constexpr std::uint16_t kPause = 'P';
-constexpr std::uint16_t kTurnLeft = 'Z';
+constexpr std::uint16_t kReplay = 'R';
+constexpr std::uint16_t kRedo = 'Y';      // with Ctrl
+constexpr std::uint16_t kTurnLeft = 'Z';  // with Ctrl, undo; with Ctrl and Shift, redo
 constexpr std::uint16_t kTurnRight = 'X';
 
 }  // namespace keycode

@@ -9,6 +9,17 @@ bool IsKey(const OEvent& event) { return event.type == OEvent::kKeyDown || event
 
 bool IsPad(const OEvent& event) { return event.type == OEvent::kPadDown || event.type == OEvent::kPadUp; }
 
+OAction ActionOfControlKey(std::uint16_t key, bool shift) {
+  switch (key) {
+    case keycode::kTurnLeft:
+      return shift ? OAction::kRedo : OAction::kUndo;
+    case keycode::kRedo:
+      return OAction::kRedo;
+    default:
+      return OAction::kNone;
+  }
+}
+
 OAction ActionOfKey(std::uint16_t key, bool shift) {
   switch (key) {
     case keycode::kLeft:
@@ -36,6 +47,10 @@ OAction ActionOfKey(std::uint16_t key, bool shift) {
       return OAction::kBack;
     case keycode::kPause:
       return OAction::kPause;
+    case keycode::kBackspace:
+      return OAction::kUndo;
+    case keycode::kReplay:
+      return OAction::kReplay;
     default:
       return OAction::kNone;
   }
@@ -65,6 +80,8 @@ OAction ActionOfPadButton(std::uint16_t button) {
       return OAction::kTurnAllRight;
     case padbutton::kStart:
       return OAction::kMenu;
+    case padbutton::kX:
+      return OAction::kUndo;
     default:
       return OAction::kNone;
   }
@@ -74,7 +91,11 @@ OAction ActionOfPadButton(std::uint16_t button) {
 
 OAction ActionOf(const OEvent& event) {
   if (IsKey(event)) {
-    return ActionOfKey(event.key, (event.flags & OEvent::kShiftHeld) != 0);
+    const bool shift = (event.flags & OEvent::kShiftHeld) != 0;
+    // Ctrl makes Z and Y undo and redo; other keys act as without it.
+    const OAction withControl =
+        (event.flags & OEvent::kControlHeld) != 0 ? ActionOfControlKey(event.key, shift) : OAction::kNone;
+    return withControl != OAction::kNone ? withControl : ActionOfKey(event.key, shift);
   }
   if (IsPad(event)) {
     return ActionOfPadButton(event.key);

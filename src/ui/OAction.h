@@ -28,6 +28,10 @@ enum class OAction {
   kBack,      // Escape, B
   kMenu,      // Start: the menu from a game, and the game again from the menu
   kPause,     // P: Breakdown stops and starts again
+  // Remover's moves taken back and played again, and its deal from the start.
+  kUndo,    // Ctrl+Z, Backspace, X
+  kRedo,    // Ctrl+Y, Ctrl+Shift+Z
+  kReplay,  // R
 };
 
 // The action of a key or pad event, pressed, repeating or let go; none for any other event.

@@ -14,4 +14,7 @@ class OBlendButton : public OButton {
   // The second pass lies at exactly the depth of the first, so it needs the
   // frame's GL_LEQUAL depth test.
   void Draw() override;
+
+  // Disabled, the button shows it by giving only a little of its light.
+  bool greyWhenDisabled = false;
 };

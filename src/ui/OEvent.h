@@ -17,8 +17,9 @@ struct OEvent {
     kPadUp = 9,
   };
   enum Button : std::uint32_t { kLeft = 0, kMiddle = 1, kRight = 2 };
-  // A bit of `flags`, for mouse and key events alike.
+  // Bits of `flags`, for mouse and key events alike.
   static constexpr std::uint16_t kShiftHeld = 4;
+  static constexpr std::uint16_t kControlHeld = 8;
 
   // A mouse event at (x, y). The pointer position is remembered for the whole
   // program, so moves carry their step and keyboard events know where the pointer is.

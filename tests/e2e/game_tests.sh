@@ -320,7 +320,7 @@ tour_remover() {
   click_layout 375 404 3    # Remover; the rings drop in
   tour_shot board
   [ "$(tour_changed game_type board "$tour_board")" -gt 20000 ] || fail "no board after choosing Remover"
-  click_until_scored tour_scored
+  tour_undo
   xdotool mousedown 3
   sleep 0.8
   xdotool mouseup 3
@@ -337,6 +337,37 @@ tour_remover() {
   tour_keys
   xdotool key Escape
   sleep 1
+}
+
+# Off the board the pointer lights up nothing, so pictures of the board compare.
+pointer_off_board() {
+  xdotool mousemove --window "$window" "$(layout_x 20)" "$(layout_y 300)"
+  sleep 0.5
+}
+
+# A group removed with a click; Ctrl+Z brings back the board before it and a
+# score of 0, Ctrl+Y the board after it.
+tour_undo() {
+  pointer_off_board
+  tour_shot before_click
+  click_until_scored tour_scored
+  pointer_off_board
+  tour_shot after_click
+  [ "$(tour_changed before_click after_click "$tour_board")" -gt 300 ] || fail "the scoring click changed no block"
+  xdotool key ctrl+z
+  sleep 1
+  tour_shot undone
+  [ "$(tour_changed before_click undone "$tour_score")" -eq 0 ] || fail "Ctrl+Z did not bring back the score of 0"
+  [ "$(tour_changed before_click undone "$tour_board")" -lt 100 ] || fail "Ctrl+Z did not bring back the board"
+  xdotool key ctrl+y
+  sleep 1
+  tour_shot redone
+  [ "$(tour_changed after_click redone "$tour_board")" -lt 100 ] &&
+    [ "$(tour_changed after_click redone "$tour_score")" -eq 0 ] || fail "Ctrl+Y did not bring back the move"
+  # Back over the board, for the turn that follows.
+  xdotool mousemove --window "$window" 400 330
+  sleep 0.5
+  tour_shot remover
 }
 
 # The keyboard alone on the board: the cursor walks the front until Space

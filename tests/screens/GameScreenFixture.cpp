@@ -104,6 +104,10 @@ bool GameScreenFixture::RunUntil(const std::function<bool()>& condition, std::ui
   return condition();
 }
 
+GameScreenFixture::Pixel GameScreenFixture::PointAtGroup(BoardWindow& screen) {
+  return PointWhere([&screen] { return screen.Rules().Removable(); });
+}
+
 void GameScreenFixture::FinishIntro(BoardWindow& screen) {
   ASSERT_TRUE(RunUntil([&screen] { return screen.Board()->State() != BoardState::Intro; }));
   ASSERT_EQ(screen.Board()->State(), BoardState::Idle);

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/OApplication.h"
+#include "app/OScreenList.h"
 #include "core/OConfig.h"
 #include "core/OLog.h"
-#include "app/OScreenList.h"
 #include "platform/Events.h"
 #include "support/TestArchive.h"
 #include "support/TestFiles.h"
@@ -90,6 +90,13 @@ class GameScreenFixture : public ::testing::Test {
   }
   // Frames until the condition holds; false when it never did.
   bool RunUntil(const std::function<bool()>& condition, std::uint32_t elapsed = 20);
+  // The pointer where the condition holds.
+  Pixel PointWhere(const std::function<bool()>& condition) {
+    const std::optional<Pixel> found = FindPointer(condition);
+    EXPECT_TRUE(found.has_value()) << "under no pixel";
+    return found.value_or(Pixel{0, 0});
+  }
+  Pixel PointAtGroup(BoardWindow& screen);
   // Frames until the board lies still.
   void FinishIntro(BoardWindow& screen);
   void FinishMove(BoardWindow& screen);

@@ -32,15 +32,6 @@ class GameScreensTest : public GameScreenFixture {
     FinishIntro(screen);
     return screen;
   }
-  // The pointer where the condition holds.
-  Pixel PointWhere(const std::function<bool()>& condition) {
-    const std::optional<Pixel> found = FindPointer(condition);
-    EXPECT_TRUE(found.has_value()) << "under no pixel";
-    return found.value_or(Pixel{0, 0});
-  }
-  Pixel PointAtGroup(BoardWindow& screen) {
-    return PointWhere([&screen] { return screen.Rules().Removable(); });
-  }
   // Walks the cursor, shown at the top ring's right edge, over every place of
   // the front in turn until it is on a group; `press` makes an event of a
   // key or button code.
