@@ -158,7 +158,8 @@ click_layout() {
 # a look after each click and succeeds when the score has changed.
 click_until_scored() {
   local scored=$1 point
-  for point in "400 330" "380 300" "420 360" "400 270" "360 390" "440 300"; do
+  for point in "400 330" "380 300" "420 360" "400 270" "360 390" "440 300" \
+    "400 220" "370 240" "430 400" "390 420" "410 180" "350 330"; do
     xdotool mousemove --window "$window" $point
     sleep 0.5
     xdotool click 1
