@@ -53,6 +53,7 @@ class RemoverMovesTest : public GameScreenFixture {
   void TurnTheMiddleRing(RemoverWindow& screen) {
     Press(OEvent::kKeyDown, 'Z');
     Run(16, 12);
+    EXPECT_FALSE(screen.Undo()) << "not while a ring turns";
     Press(OEvent::kKeyUp, 'Z');
     ASSERT_TRUE(RunUntil([&screen] {
       const Cylinder& board = *screen.Board();
@@ -68,9 +69,12 @@ class RemoverMovesTest : public GameScreenFixture {
 TEST_F(RemoverMovesTest, EveryMoveIsTakenBackAndPlayedAgainExactly) {
   RemoverWindow& screen = Deal(4242);
   std::vector<Position> positions{Now(screen)};
+  Click(PointWhere([&screen] { return screen.Board()->ActiveRing() != -1 && !screen.Rules().Removable(); }));
+  FinishMove(screen);
+  EXPECT_FALSE(screen.Moves().CanUndo()) << "a click that removed nothing is no move";
   constexpr int kMoves = 4;
   for (int move = 0; move < kMoves; ++move) {
-    if (move % 2 == 1) {
+    if (move % 2 == 0) {
       TurnTheMiddleRing(screen);
       ASSERT_NE(Now(screen), positions.back()) << "the turn moved the board";
     }
@@ -122,6 +126,7 @@ TEST_F(RemoverMovesTest, AnEndedGameIsTakenBackIntoPlay) {
   EXPECT_EQ(screen.Board()->State(), BoardState::Idle);
   EXPECT_EQ(Now(screen), dealt);
   EXPECT_EQ(screen.LongTexts().Size(), 0u) << "You win!!! is gone";
+  EXPECT_FALSE(screen.Rules().Won());
   Run(100, 50);
   EXPECT_EQ(ActiveScreen(), RemoverWindow::kIdentifier) << "the game goes on, not to the top ten";
   EXPECT_TRUE(screen.Redo());
@@ -153,6 +158,7 @@ TEST_F(RemoverMovesTest, ADealNumberAlwaysDealsTheSameBoardAndRDealsItAgain) {
     replay();
     FinishIntro(screen);
     EXPECT_EQ(Now(screen), dealt);
+    EXPECT_EQ(screen.Rules().Score(), 0u);
     EXPECT_EQ(screen.Deal(), 48213u);
     EXPECT_FALSE(screen.Moves().CanUndo()) << "a new start";
   }
