@@ -101,23 +101,30 @@ void RemoverWindow::Update(std::uint32_t deltaMs) {
   RefreshMoveButtons();
 }
 
-bool RemoverWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
-  if (param != OControl::kClicked) {
-    return BoardWindow::OnCommand(command, param);
-  }
+namespace {
+
+// The action each of the screen's own buttons stands for.
+OAction ActionOfButton(std::uint32_t command) {
   switch (command) {
-    case kUndo:
-      Undo();
-      return true;
-    case kRedo:
-      Redo();
-      return true;
-    case kReplay:
-      ReplayDeal();
-      return true;
+    case RemoverWindow::kUndo:
+      return OAction::kUndo;
+    case RemoverWindow::kRedo:
+      return OAction::kRedo;
+    case RemoverWindow::kReplay:
+      return OAction::kReplay;
     default:
-      return BoardWindow::OnCommand(command, param);
+      return OAction::kNone;
   }
+}
+
+}  // namespace
+
+bool RemoverWindow::OnCommand(std::uint32_t command, std::uint32_t param) {
+  // The buttons do what their keys do.
+  if (param == OControl::kClicked && HandleModeAction(ActionOfButton(command))) {
+    return true;
+  }
+  return BoardWindow::OnCommand(command, param);
 }
 
 bool RemoverWindow::HandleModeAction(OAction action) {
