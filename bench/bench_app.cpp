@@ -176,7 +176,12 @@ void BM_GameFrame(benchmark::State& state) {
   OModelManager::Instance().SetDetail(static_cast<std::int32_t>(state.range(1)));
   OModelManager::Instance().ReloadDetailModels();
   auto* gameType = dynamic_cast<GameTypeWindow*>(game->Screens().FindWindow(GameTypeWindow::kIdentifier));
-  gameType->OnCommand(kMode, 1);
+  // A Remover deal of its own number, so that every run draws the same board.
+  if (kMode == GameTypeWindow::kRemover) {
+    gameType->StartRemoverDeal(48213);
+  } else {
+    gameType->OnCommand(kMode, 1);
+  }
   for (int frame = 0; frame < 200; ++frame) {
     game->Frame(16);
   }

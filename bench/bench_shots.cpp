@@ -60,6 +60,9 @@ void RunFrames(DEraviriv& game, int frames) {
 
 }  // namespace
 
+// The same boards in every run, so that pictures from two builds compare.
+constexpr std::uint32_t kDeal = 48213;
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s OUT_DIR\n", argv[0]);
@@ -83,7 +86,7 @@ int main(int argc, char** argv) {
   shoot(ScoreWindow::kIdentifier, "top_ten");
   auto* help = dynamic_cast<OHelpWindow*>(screens.FindWindow(OHelpWindow::kIdentifier));
   shoot(OHelpWindow::kIdentifier, "help_1");
-  for (int page = 2; page <= 4; ++page) {
+  for (int page = 2; page <= 5; ++page) {
     help->OnCommand(OHelpWindow::kNextPage, 0);
     RunFrames(*game, 50);
     SavePicture(*game, out / ("help_" + std::to_string(page) + ".ppm"));
@@ -94,10 +97,14 @@ int main(int argc, char** argv) {
     for (const std::int32_t detail : {OModelManager::kLowDetail, OModelManager::kHighDetail}) {
       OModelManager::Instance().SetDetail(detail);
       OModelManager::Instance().ReloadDetailModels();
-      BlockRandom::Instance().Seed(48213);
-      std::srand(48213);
+      BlockRandom::Instance().Seed(kDeal);
+      std::srand(kDeal);
       screens.SetActiveWindow(GameTypeWindow::kIdentifier);
-      gameType->OnCommand(mode, 1);
+      if (mode == GameTypeWindow::kRemover) {
+        gameType->StartRemoverDeal(kDeal);
+      } else {
+        gameType->OnCommand(mode, 1);
+      }
       RunFrames(*game, 200);
       SavePicture(*game, out / (std::string(modeName) + "_detail" + std::to_string(detail) + ".ppm"));
     }

@@ -125,7 +125,12 @@ bool OModel::ComputeBounds() {
   return true;
 }
 
-void OModel::Draw() {
+void OModel::Draw() { DrawObjects(0, ObjectCount()); }
+
+void OModel::DrawObjects(std::size_t first, std::size_t end) {
+  if (first >= end) {
+    return;
+  }
   if (data_->texture1) {
     data_->texture1->Bind();
   }
@@ -145,7 +150,7 @@ void OModel::Draw() {
   } else {
     glColor3f(1.0f, 1.0f, 1.0f);
   }
-  DrawVisibleObjects();
+  DrawVisibleObjects(first, end);
   if (blended) {
     glDisable(GL_BLEND);
   }
@@ -158,8 +163,8 @@ void OModel::Draw() {
   }
 }
 
-void OModel::DrawVisibleObjects() {
-  for (std::size_t index = 0; index < ObjectCount(); ++index) {
+void OModel::DrawVisibleObjects(std::size_t first, std::size_t end) {
+  for (std::size_t index = first; index < std::min(end, ObjectCount()); ++index) {
     if (IsVisible(index)) {
       data_->objects[index]->Draw();
     }

@@ -49,13 +49,17 @@ class OModel : public O3D {
   OModelData& Data() const { return *data_; }
   std::size_t ObjectCount() const;
 
+ protected:
+  // Draw, of the visible objects from first up to end only.
+  void DrawObjects(std::size_t first, std::size_t end);
+
  private:
   void ShowEveryObject();
   // The flags, one per object of the data as it is now: a detail reload may
   // have changed the count since they were made.
   std::vector<std::uint8_t>& Flags();
   void ReleaseData();
-  void DrawVisibleObjects();
+  void DrawVisibleObjects(std::size_t first, std::size_t end);
 
   GLenum blendSource_ = GL_SRC_ALPHA;
   GLenum blendDestination_ = GL_ONE_MINUS_SRC_ALPHA;

@@ -11,8 +11,8 @@ class OBlendButton : public OButton {
  public:
   OBlendButton(std::uint32_t controlId, bool canTakeFocus);
 
-  // The second pass lies at exactly the depth of the first, so it needs the
-  // frame's GL_LEQUAL depth test.
+  // The faces lie at exactly the same depth, so they need the frame's
+  // GL_LEQUAL depth test.
   void Draw() override;
 
   // Disabled, the button shows it by giving only a little of its light.

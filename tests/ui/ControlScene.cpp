@@ -95,6 +95,9 @@ bool ControlScene::Type(const std::string& text) {
 void ControlScene::DrawScreen() {
   glClearColor(kBackground[0] / 255.0f, kBackground[1] / 255.0f, kBackground[2] / 255.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // As the game draws: a second pass over a face lies at exactly its depth.
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
   OLight light(0);
   light.Apply();
   glEnable(GL_TEXTURE_2D);
@@ -114,6 +117,14 @@ ControlScene::Pixel ControlScene::DrawnSpan(int y) {
     }
   }
   return span;
+}
+
+std::vector<std::uint8_t> ControlScene::DrawnFrame() {
+  DrawScreen();
+  std::vector<std::uint8_t> frame(static_cast<std::size_t>(kWidth) * kHeight * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+  return frame;
 }
 
 std::array<std::uint8_t, 3> ControlScene::DrawnPixel(Pixel at) {

@@ -85,6 +85,8 @@ class ControlScene {
 
   // The colour drawn at a pixel, y down.
   std::array<std::uint8_t, 3> DrawnPixel(Pixel at);
+  // Every pixel drawn, RGB, rows bottom up.
+  std::vector<std::uint8_t> DrawnFrame();
   // The leftmost and rightmost pixels of a row (y down) where anything is drawn.
   Pixel DrawnSpan(int y);
 

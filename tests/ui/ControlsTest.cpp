@@ -3,7 +3,9 @@
 // slider, the text controls, and the event record they read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,6 +16,7 @@
 #include "core/OException.h"
 #include "platform/Events.h"
 #include "ui/KeyCodes.h"
+#include "ui/OBlendButton.h"
 #include "ui/OButton.h"
 #include "ui/OCheckBox.h"
 #include "ui/ORadioButton.h"
@@ -88,6 +91,62 @@ TEST(ButtonScriptTest, PressedReleasedAndLeftTheyTellTheScreenAndShowTheirFaces)
   scene.Click(kOn);
   EXPECT_FALSE(button.highlighted);
   EXPECT_TRUE(scene.TakeCommands().empty()) << "a disabled button is never hit";
+}
+
+// A glowing button as two passes over all its faces draw it: each darkens what
+// lies behind by its alpha, then each adds its light.
+class TwoPassButton : public OBlendButton {
+ public:
+  using OBlendButton::OBlendButton;
+  void Draw() override {
+    SetAlpha(1.0f);
+    SetBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_ALPHA);
+    OModel::Draw();
+    if (disabled && greyWhenDisabled) {
+      glBlendColor(0.3f, 0.3f, 0.3f, 1.0f);
+      SetBlendFunc(GL_CONSTANT_COLOR, GL_ONE);
+    } else {
+      SetBlendFunc(GL_ONE, GL_ONE);
+    }
+    OModel::Draw();
+  }
+};
+
+TEST_F(ButtonsTest, AGlowingButtonShowsBehindEachFaceDarkenedAndEveryFacesLightAdded) {
+  OBlendButton& button = scene_.AddModel(std::make_unique<OBlendButton>(kId, false), "replay.asvm", 256, 256);
+  TwoPassButton& reference =
+      scene_.AddModel(std::make_unique<TwoPassButton>(kId + 1, false), "replay.asvm", 256, 256);
+  auto drawnBy = [&](bool byButton, bool byReference) {
+    button.enabled = byButton;
+    reference.enabled = byReference;
+    return scene_.DrawnFrame();
+  };
+  const std::vector<std::uint8_t> empty = drawnBy(false, false);
+  auto expectAlike = [&](const char* state) {
+    const std::vector<std::uint8_t> drawn = drawnBy(true, false);
+    const std::vector<std::uint8_t> expected = drawnBy(false, true);
+    int worst = 0;
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+      worst = std::max(worst, std::abs(drawn[i] - expected[i]));
+    }
+    EXPECT_LE(worst, 1) << state;
+    EXPECT_NE(drawn, empty) << state << ": the button draws nothing";
+  };
+  // Freshly loaded, both faces show, one over the other.
+  expectAlike("both faces");
+  for (OBlendButton* each : {&button, static_cast<OBlendButton*>(&reference)}) {
+    each->disabled = true;
+    each->greyWhenDisabled = true;
+  }
+  expectAlike("both faces, greyed");
+  for (OBlendButton* each : {&button, static_cast<OBlendButton*>(&reference)}) {
+    each->Highlight();
+  }
+  expectAlike("the lit face, greyed");
+  for (OBlendButton* each : {&button, static_cast<OBlendButton*>(&reference)}) {
+    each->disabled = false;
+  }
+  expectAlike("the lit face");
 }
 
 TEST_F(ButtonsTest, EnterClicksTheFocusedButtonAndAHalfSizeButtonIsHitOnlyWhereDrawn) {

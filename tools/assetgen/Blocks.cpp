@@ -188,10 +188,10 @@ AsvmFile BlockModel(int cell, bool highDetail) {
   if (highDetail) {
     // A board draws 200 of these, and on a software renderer every small
     // triangle costs. Drawn about 60 pixels wide, two strips follow the ring's
-    // curve to well under a pixel, and the rounding toward the top and bottom
-    // faces, a few pixels deep, shades the same with one segment per eighth
-    // of a turn as with two.
-    const RoundedBox box{{kHalfHeight, kHalfWidth, kHalfDepth}, 0.7f, {1, 2, 1}, {1, 2, 2}};
+    // curve to well under a pixel, and the rounded edges, a few pixels deep,
+    // take one segment per eighth of a turn: two per edge show only as a
+    // slightly softer shine along the sides, at twice the size.
+    const RoundedBox box{{kHalfHeight, kHalfWidth, kHalfDepth}, 0.7f, {1, 2, 1}, {1, 1, 1}};
     AddRoundedBox(mesh, box, AroundRing, map);
   } else {
     AddLowDetailBlock(mesh, map);
