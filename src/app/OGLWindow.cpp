@@ -116,11 +116,13 @@ bool OGLWindow::Create(const std::string& /*className*/, const std::string& titl
   fullScreen_ = config_.fullScreen ? 1 : 0;
   CreateWindow();
   CreateRenderingContext();
-  if (window_ != nullptr) {
-    platform::DisableScreenSaver();
-    platform::StartTextInput();
-    StartControllers();
+  // Each step has said what went wrong; nothing can be drawn without both.
+  if (renderingContext_ == nullptr) {
+    return false;
   }
+  platform::DisableScreenSaver();
+  platform::StartTextInput();
+  StartControllers();
   BringToFront();
   return true;
 }

@@ -32,9 +32,9 @@ class OGLWindow {
   OGLWindow& operator=(const OGLWindow&) = delete;
 
   // The size and full-screen arguments are the first wish; the saved settings
-  // decide. Failures are shown and logged, and the game goes on without a
-  // window or a context. Throws OSoftwareGL when the only OpenGL on offer is
-  // not hardware accelerated.
+  // decide. Failures are shown and logged, and false says that there is no
+  // window or no context to draw with. Throws OSoftwareGL when the only
+  // OpenGL on offer is not hardware accelerated.
   bool Create(const std::string& className, const std::string& title, std::uint16_t width,
               std::uint16_t height, std::uint8_t fullScreen);
 

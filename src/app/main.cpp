@@ -50,7 +50,13 @@ int main(int argc, char** argv) {
   standardTerminate = std::set_terminate(CloseLogAndTerminate);
   auto game = std::make_unique<DEraviriv>(OConfig::Instance(), OLog::Instance());
   try {
-    game->Create("3D", "Tornet 3D", 800, 600, 1);
+    // Without a window and its GL context the game has nowhere to draw; the
+    // window has already said why.
+    if (!game->Create("3D", "Tornet 3D", 800, 600, 1)) {
+      game.reset();
+      OLog::Instance().Close();
+      return 1;
+    }
   } catch (const OSoftwareGL& failure) {
     Fail(*game, kNoHardwareGL, failure.code);
   }

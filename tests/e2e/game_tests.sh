@@ -126,6 +126,14 @@ test_missing_archive() {
   grep -q "^Log file closed: " "$folder/Report.html" || fail "the report was left open: $(cat "$folder/Report.html")"
 }
 
+test_unreachable_display() {
+  make_folder
+  (cd "$folder" && DISPLAY=:999 SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$game" >"$folder/stdout" 2>"$folder/stderr") &
+  game_pid=$!
+  expect_exit 1
+  grep -q "Can't register window class" "$folder/stderr" || fail "no message on standard error: $(cat "$folder/stderr")"
+}
+
 # Pixels that differ between two screenshots in a region WxH+X+Y of the screen.
 changed_pixels() {
   local a=$1 b=$2 region=$3
