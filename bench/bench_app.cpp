@@ -38,6 +38,8 @@ constexpr std::int64_t k800x600 = 1;
 constexpr std::int64_t k1024x768 = 2;
 constexpr std::int64_t kWindowed = 0;
 constexpr std::int64_t kFullScreen = 1;
+// The Remover board every run draws, the one bench_shots pictures.
+constexpr std::uint32_t kDeal = 48213;
 
 // Trilinear filtering (10), as on a first start, unless
 // TORNET_BENCH_TEXTURE_QUALITY names another (0 to 10).
@@ -176,9 +178,8 @@ void BM_GameFrame(benchmark::State& state) {
   OModelManager::Instance().SetDetail(static_cast<std::int32_t>(state.range(1)));
   OModelManager::Instance().ReloadDetailModels();
   auto* gameType = dynamic_cast<GameTypeWindow*>(game->Screens().FindWindow(GameTypeWindow::kIdentifier));
-  // A Remover deal of its own number, so that every run draws the same board.
   if (kMode == GameTypeWindow::kRemover) {
-    gameType->StartRemoverDeal(48213);
+    gameType->StartRemoverDeal(kDeal);
   } else {
     gameType->OnCommand(kMode, 1);
   }
