@@ -106,6 +106,7 @@ bool OGLWindow::Create(const std::string& /*className*/, const std::string& titl
     videoStarted_ = platform::StartVideo();
   }
   if (!videoStarted_) {
+    log_.Line("No video: %s", platform::LastError().c_str());
     ShowError("Can't register window class");
     return false;
   }
@@ -358,6 +359,7 @@ bool OGLWindow::CreateWindow() {
   }
   window_ = platform::CreateGLWindow(title_, {windowX_, windowY_, clientWidth_, clientHeight_}, format);
   if (window_ == nullptr) {
+    log_.Line("No window: %s", platform::LastError().c_str());
     ShowError("Can't create window");
     return false;
   }

@@ -66,6 +66,8 @@ bool StartVideo() { return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0; }
 
 void StopVideo() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
 
+std::string LastError() { return SDL_GetError(); }
+
 NativeWindow* CreateGLWindow(const std::string& title, const WindowBounds& bounds,
                              const PixelFormatRequest& format) {
   bool accelerated = true;

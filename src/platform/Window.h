@@ -38,6 +38,8 @@ struct WindowPosition {
 // Starting it twice is harmless; each start wants its own stop.
 bool StartVideo();
 void StopVideo();
+// Why the last call here that failed did so, in the platform's words.
+std::string LastError();
 
 // A borderless window that can carry OpenGL, shown at once. A hardware
 // accelerated visual is asked for first; when only an unaccelerated one can

@@ -132,6 +132,7 @@ test_unreachable_display() {
   game_pid=$!
   expect_exit 1
   grep -q "Can't register window class" "$folder/stderr" || fail "no message on standard error: $(cat "$folder/stderr")"
+  log_has "No video: ." # and why
 }
 
 # Pixels that differ between two screenshots in a region WxH+X+Y of the screen.
