@@ -273,6 +273,7 @@ bool OApplication::ChangeResolution(std::uint8_t mode) {
   Log().Line("Changing resolution: Mode %i", mode);
   OTextureManager::Instance().DeleteAllTextures();
   OModelManager::Instance().DeleteAllDisplayLists();
+  screens_.DropKeptPictures();
   if (font_ != nullptr) {
     font_->Unload();
   }

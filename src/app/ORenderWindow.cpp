@@ -6,9 +6,12 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <span>
 
 #include "app/OScreenHost.h"
 #include "gfx/OCamera.h"
+#include "gfx/OLight.h"
+#include "gfx/PictureKey.h"
 #include "ui/KeyCodes.h"
 #include "ui/OAction.h"
 
@@ -43,6 +46,8 @@ ORenderWindow::~ORenderWindow() {
 void ORenderWindow::OnShow() { focusIndex_ = -1; }
 
 void ORenderWindow::OnHide() {
+  // A screen away holds no copy of its picture; it makes a new one when it is back.
+  keptPicture_.Drop();
   SetKeyFocus(nullptr);
   if (focused_ != nullptr) {
     focused_->Unhighlight();
@@ -58,6 +63,45 @@ void ORenderWindow::Draw() {
   if (camera_ != nullptr) {
     camera_->SetViewport(pixelWidth_, pixelHeight_);
   }
+  const std::optional<std::uint64_t> key = DrawnKey();
+  if (!key) {
+    keptPicture_.Drop();
+    DrawControls();
+    return;
+  }
+  if (!keptPicture_.Show(*key, pixelWidth_, pixelHeight_)) {
+    DrawControls();
+    keptPicture_.Drawn(*key, pixelWidth_, pixelHeight_);
+  }
+}
+
+std::optional<std::uint64_t> ORenderWindow::DrawnKey() const {
+  PictureKey key;
+  key.Add(pixelWidth_);
+  key.Add(pixelHeight_);
+  background_.AddToPictureKey(key);
+  for (const O3D* placed : {static_cast<const O3D*>(camera_), static_cast<const O3D*>(light_)}) {
+    if (placed != nullptr) {
+      key.Add(std::span<const float>(placed->transform));
+    }
+  }
+  if (camera_ != nullptr) {
+    key.Add(camera_->fov);
+    key.Add(camera_->nearPlane);
+    key.Add(camera_->farPlane);
+  }
+  key.Add(keyFocus_);
+  for (const auto& control : controls_) {
+    key.Add(control.get());
+    key.Add(control->enabled);
+    if (control->enabled && !control->AddToPictureKey(key)) {
+      return std::nullopt;
+    }
+  }
+  return key.Value();
+}
+
+void ORenderWindow::DrawControls() {
   // Without a picture of its own the quad would show whatever texture was
   // bound last, stretched over the whole screen.
   if (!background_.Empty()) {

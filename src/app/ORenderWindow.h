@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/KeptPicture.h"
 #include "gfx/OTexture.h"
 #include "ui/OCommandHandler.h"
 #include "ui/OControl.h"
@@ -33,6 +35,8 @@ class ORenderWindow : public OCommandHandler {
   virtual void OnHide();
   // The window lost the keyboard's focus, or was minimised, while this screen showed.
   virtual void OnWindowInactive() {}
+  // The background, the controls and the key focus. While none of them
+  // changes, a copy of the last frame's picture of them stands in.
   virtual void Draw();
   virtual void Update(std::uint32_t deltaMs);
   // Runs once, when the screen is registered; the screen has its size,
@@ -57,6 +61,8 @@ class ORenderWindow : public OCommandHandler {
   // Called by the screen list on registration.
   void Attach(OScreenHost* application, OCamera* camera, OLight* light);
   void SetPixelSize(std::uint16_t width, std::uint16_t height);
+  // Before the context goes: the copy of the screen's picture lives in it.
+  void DropKeptPicture() { keptPicture_.Drop(); }
 
   std::uint32_t Identifier() const { return identifier_; }
   std::uint16_t PixelWidth() const { return pixelWidth_; }
@@ -82,6 +88,9 @@ class ORenderWindow : public OCommandHandler {
   virtual bool MovesKeyFocus() const { return true; }
 
  private:
+  void DrawControls();
+  // What decides the picture Draw makes; none when a control cannot say.
+  std::optional<std::uint64_t> DrawnKey() const;
   // Without focusable controls every event, keys included, goes to the
   // controls that pass their hit test.
   bool RouteByHitTest(const OEvent& event);
@@ -118,4 +127,5 @@ class ORenderWindow : public OCommandHandler {
   OScreenHost* application_ = nullptr;  // not owned
   OCamera* camera_ = nullptr;           // not owned
   OLight* light_ = nullptr;             // not owned
+  KeptPicture keptPicture_;
 };

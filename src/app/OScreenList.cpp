@@ -19,6 +19,12 @@ void OScreenList::Resize(std::uint16_t width, std::uint16_t height) {
   }
 }
 
+void OScreenList::DropKeptPictures() {
+  for (const auto& screen : screens_) {
+    screen->DropKeptPicture();
+  }
+}
+
 bool OScreenList::AddWindow(std::unique_ptr<ORenderWindow> screen) {
   const bool known =
       std::any_of(screens_.begin(), screens_.end(), [&screen](const auto& held) { return held == screen; });

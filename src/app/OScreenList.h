@@ -24,6 +24,8 @@ class OScreenList {
   void SetScene(OCamera* camera, OLight* light);
   // The window's client size, for every screen now and later.
   void Resize(std::uint16_t width, std::uint16_t height);
+  // Before the context goes, with the copies of the screens' pictures in it.
+  void DropKeptPictures();
 
   // Takes the screen and builds its controls; returns what CreateControls
   // said. A screen registered already is left as it is and gives false.

@@ -35,6 +35,8 @@ class CollapseCylinder : public Cylinder {
   CollapseBlockManager* Rules() const { return rules_; }
 
   void Draw() override;
+  // Rows rise all the time: drawn afresh every frame.
+  bool AddToPictureKey(PictureKey& /*key*/) const override { return false; }
   bool HitTest(const OEvent& event) override;
   void RotateAll(int direction) override;
   void StopAll() override;

@@ -6,12 +6,14 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 #include "game/BlockManager.h"
 #include "game/BoardAudio.h"
 #include "game/BoardButtons.h"
 #include "game/BoardCursor.h"
 #include "gfx/MarkerFrame.h"
+#include "gfx/PictureKey.h"
 
 Cylinder::Cylinder(std::uint32_t controlId, std::uint16_t ringCount, std::uint16_t cellsPerRing,
                    float ringRadius, float ringSpacing, Timing timing)
@@ -115,6 +117,32 @@ void Cylinder::Draw() {
     DrawCursorOn(RingAt(cursor_->Position()), cursor_->Position());
   }
   glPopMatrix();
+}
+
+bool Cylinder::AddToPictureKey(PictureKey& key) const {
+  key.Add(std::span<const float>(transform));
+  Block::Skin().AddToPictureKey(key);
+  for (const auto& ring : rings_) {
+    key.Add(std::span<const float>(ring->transform));
+    for (std::uint32_t cell = 0; cell < ring->CellCount(); ++cell) {
+      const Block& block = ring->BlockAt(static_cast<std::uint16_t>(cell));
+      key.Add(block.state);
+      if (block.state != BlockState::Gone) {
+        block.AddToPictureKey(key);
+      }
+    }
+  }
+  key.Add(activeRing_);
+  if (activeRing_ >= 0 && activeRing_ < static_cast<int>(rings_.size())) {
+    key.Add(rings_[activeRing_]->IsEmpty());
+  }
+  key.Add(cursor_);
+  if (cursor_ != nullptr) {
+    key.Add(cursor_->Shown());
+    key.Add(cursor_->Position());
+    key.Add(cursor_->Column());
+  }
+  return true;
 }
 
 void Cylinder::DrawBlocks(Ring& ring) {

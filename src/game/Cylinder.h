@@ -52,6 +52,8 @@ class Cylinder : public OControl, public O3D {
   // The camera's view is mirrored, which turns the models' winding round: GL
   // takes their outer faces for back faces, so the front ones are culled.
   void Draw() override;
+  // The rings' turns, every block's look, the circles and the cursor.
+  bool AddToPictureKey(PictureKey& key) const override;
   bool HitTest(const OEvent& event) override;
   // Makes and deals the rings.
   bool Init() override;

@@ -1,10 +1,13 @@
 #include "gfx/OModel.h"
 
 #include <algorithm>
+#include <span>
 
 #include "core/OException.h"
 #include "gfx/OModelData.h"
 #include "gfx/OModelManager.h"
+#include "gfx/OTexture.h"
+#include "gfx/PictureKey.h"
 
 OModel::OModel() : data_(new OModelData) { data_->AddRef(); }
 
@@ -160,6 +163,23 @@ void OModel::DrawObjects(std::size_t first, std::size_t end) {
   }
   if (blended) {
     glEnable(GL_LIGHTING);
+  }
+}
+
+void OModel::AddToPictureKey(PictureKey& key) const {
+  key.Add(data_);
+  key.Add(data_->geometryRevision);
+  if (data_->texture1) {
+    data_->texture1->AddToPictureKey(key);
+  }
+  key.Add(std::span<const float>(transform));
+  key.Add(scaled_);
+  key.Add(std::span<const float>(scale_));
+  key.Add(alpha_);
+  key.Add(blendSource_);
+  key.Add(blendDestination_);
+  for (std::size_t index = 0; index < ObjectCount(); ++index) {
+    key.Add(IsVisible(index));
   }
 }
 

@@ -13,6 +13,7 @@
 #include "gfx/O3D.h"
 
 class OModelData;
+class PictureKey;
 
 class OModel : public O3D {
  public:
@@ -27,6 +28,9 @@ class OModel : public O3D {
   bool Load(const std::string& name);
   // Opaque and lit with alpha 0; unlit and blended with any other alpha.
   void Draw() override;
+  // Everything Draw reads: the geometry, the texture, the placement, the
+  // scale, the blending and which objects show.
+  void AddToPictureKey(PictureKey& key) const;
 
   // Shows one object, or object 0 when there is no such object; exclusive hides the others first.
   void SetVisible(std::size_t index, bool exclusive);

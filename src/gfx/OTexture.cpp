@@ -7,6 +7,7 @@
 #include "core/OException.h"
 #include "gfx/OBaseImage.h"
 #include "gfx/OTextureManager.h"
+#include "gfx/PictureKey.h"
 
 namespace {
 
@@ -70,5 +71,13 @@ void OTexture::Bind() const {
     image_->Bind();
   } else {
     glBindTexture(GL_TEXTURE_2D, 0);
+  }
+}
+
+void OTexture::AddToPictureKey(PictureKey& key) const {
+  key.Add(image_);
+  if (image_ != nullptr) {
+    key.Add(image_->TextureName());
+    key.Add(image_->FilterMode());
   }
 }

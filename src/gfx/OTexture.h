@@ -5,6 +5,7 @@
 #include <string>
 
 class OBaseImage;
+class PictureKey;
 
 class OTexture {
  public:
@@ -27,6 +28,8 @@ class OTexture {
   bool Empty() const { return image_ == nullptr; }
   const std::string& Name() const { return name_; }
   OBaseImage* Image() const { return image_; }
+  // The picture it binds, its texture object and how that is filtered.
+  void AddToPictureKey(PictureKey& key) const;
 
  private:
   OBaseImage* image_ = nullptr;

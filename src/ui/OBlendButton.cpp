@@ -2,6 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <span>
+
+#include "gfx/PictureKey.h"
+
 OBlendButton::OBlendButton(std::uint32_t controlId, bool canTakeFocus) : OButton(controlId, canTakeFocus) {}
 
 namespace {
@@ -10,6 +14,15 @@ namespace {
 constexpr GLfloat kGreyedLight = 0.3f;
 
 }  // namespace
+
+bool OBlendButton::AddToPictureKey(PictureKey& key) const {
+  OModel::AddToPictureKey(key);
+  key.Add(disabled);
+  key.Add(greyWhenDisabled);
+  key.Add(std::span<const float>(centre));
+  key.Add(std::span<const float>(halfExtents));
+  return true;
+}
 
 void OBlendButton::Draw() {
   std::size_t shown = ObjectCount();

@@ -14,6 +14,7 @@ class OBlendButton : public OButton {
   // The faces lie at exactly the same depth, so they need the frame's
   // GL_LEQUAL depth test.
   void Draw() override;
+  bool AddToPictureKey(PictureKey& key) const override;
 
   // Disabled, the button shows it by giving only a little of its light.
   bool greyWhenDisabled = false;

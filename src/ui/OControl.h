@@ -9,6 +9,8 @@
 #include "ui/OCommandHandler.h"
 #include "ui/OEvent.h"
 
+class PictureKey;
+
 class OControl {
  public:
   // Codes a control sends with its id.
@@ -46,6 +48,9 @@ class OControl {
   virtual OControl* HandleFocusAction(OAction /*action*/) { return nullptr; }
   // A frame round the control, for one whose highlight shows nothing.
   virtual void DrawFocus() {}
+  // Adds everything Draw and DrawFocus read to the key. False for a control
+  // that cannot tell (the default): its screen is then drawn afresh every frame.
+  virtual bool AddToPictureKey(PictureKey& /*key*/) const { return false; }
 
   std::uint32_t id;
   OCommandHandler* owner = nullptr;  // not owned

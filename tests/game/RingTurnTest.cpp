@@ -1,11 +1,16 @@
 // Turning rings with the right button and the rotate buttons, the pointer's
-// active ring, and the intro in which the rings drop into place.
+// active ring, the intro in which the rings drop into place, and the board's
+// picture key, which all of these change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "BoardHarness.h"
+#include "game/BoardCursor.h"
+#include "gfx/PictureKey.h"
 
 namespace {
 
@@ -159,4 +164,54 @@ TEST(RingTurnTest, TheRingsDropInAndLand) {
   exact.Board().RingAt(1).transform[14] = exact.Board().RestingHeight(1);
   exact.Step(16);
   EXPECT_EQ(exact.Board().State(), BoardState::Idle);
+}
+
+// A still board may show a copy of its last picture: whatever the player
+// could see change must change its key, and a board at rest keeps it.
+TEST(RingTurnTest, EveryChangeOnTheBoardMakesANewPictureKey) {
+  // Every block pairs with its neighbour, so any click removes a group.
+  BoardHarness game({
+      "G G B B G G B B G G B B G G B B G G B B",
+      "R R Y Y R R Y Y R R Y Y R R Y Y R R Y Y",
+      "B B G G B B G G B B G G B B G G B B G G",
+  });
+  struct NoPointer : CellPicker {
+    std::int16_t Pick(const Ring&, const OEvent&) override { return -1; }
+    int Direction(const Ring&, const OEvent&) override { return 1; }
+    std::int16_t FirstCellHit(const Ring&, const OEvent&) override { return -1; }
+  } pointer;
+  BoardCursor cursor(pointer);
+  const auto keyOf = [&game] {
+    PictureKey key;
+    EXPECT_TRUE(game.Board().AddToPictureKey(key));
+    return key.Value();
+  };
+  std::vector<std::uint64_t> keys{keyOf()};
+  game.Step(16, 3);
+  EXPECT_EQ(keyOf(), keys.back()) << "a board at rest";
+  const auto expectNewKey = [&](const char* change) {
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), keyOf()), 0) << change;
+    keys.push_back(keyOf());
+  };
+  game.PointAt(0, 0);
+  expectNewKey("a ring under the pointer is circled");
+  game.Click();
+  expectNewKey("a group starts to vanish");
+  game.FinishMove();
+  expectNewKey("the group is gone");
+  game.PointAt(1, 4);
+  game.SetPointerDirection(-1);
+  game.PressRight();
+  game.Step(30);
+  expectNewKey("a ring turns");
+  game.ReleaseRight();
+  game.Step(16, 20);
+  ASSERT_EQ(game.Board().RingAt(1).TurnState(), RingTurn::Still);
+  expectNewKey("the ring turned a step");
+  game.Board().SetCursor(&cursor);
+  cursor.SetBoard(&game.Board());
+  cursor.Show();
+  expectNewKey("the cursor shows");
+  cursor.MoveAcross(1);
+  expectNewKey("the cursor moves");
 }

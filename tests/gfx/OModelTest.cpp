@@ -3,14 +3,20 @@
 // display lists made again, and files that must not load.
 #include <GL/gl.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "TextureTest.h"
 #include "asvm/AsvmWriter.h"
 #include "core/OException.h"
 #include "gfx/OModel.h"
+#include "gfx/OBaseImage.h"
 #include "gfx/OModelData.h"
 #include "gfx/OModelManager.h"
+#include "gfx/OTexture.h"
+#include "gfx/PictureKey.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -123,6 +129,36 @@ TEST_F(OModelTest, TheFileNamesItsTexturesAndEachCornerTakesItsOwnTexel) {
   OModel oneLetter;
   oneLetter.Load("oneletter.asvm");
   EXPECT_FALSE(oneLetter.Data().texture1) << "a one-letter first name is no texture";
+}
+
+// A still screen shows a copy of its last picture while its models' keys
+// stay the same, so whatever Draw reads must be in the key.
+TEST_F(OModelTest, ThePictureKeyChangesWithEverythingDrawReads) {
+  const auto keyOf = [](const OModel& model) {
+    PictureKey key;
+    model.AddToPictureKey(key);
+    return key.Value();
+  };
+  OModel model;
+  ASSERT_TRUE(model.Load("textured.asvm"));
+  const std::uint64_t still = keyOf(model);
+  EXPECT_EQ(keyOf(OModel(model)), still) << "a copy draws the same";
+  // The last two change the geometry and the texture every copy shares.
+  const std::vector<std::pair<const char*, std::function<void(OModel&)>>> changes = {
+      {"moved", [](OModel& m) { m.transform[13] += 1.0f; }},
+      {"scaled", [](OModel& m) { m.SetScale(1.0f, 2.0f, 1.0f); }},
+      {"faded", [](OModel& m) { m.SetAlpha(0.5f); }},
+      {"blended otherwise", [](OModel& m) { m.SetBlendFunc(GL_SRC_ALPHA, GL_ONE); }},
+      {"a face hidden", [](OModel& m) { m.SetVisible(1, true); }},
+      {"another file", [](OModel& m) { m.Load("menu.asvm"); }},
+      {"filtered otherwise", [](OModel& m) { m.Data().texture1->Image()->SetFilterMode(3); }},
+      {"reshaped", [](OModel& m) { m.ScaleGeometry(2.0f, 2.0f, 2.0f); }},
+  };
+  for (const auto& [change, make] : changes) {
+    OModel changed(model);
+    make(changed);
+    EXPECT_NE(keyOf(changed), still) << change;
+  }
 }
 
 TEST_F(OModelTest, BoundsHoldTheOrigin) {
