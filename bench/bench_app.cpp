@@ -224,8 +224,8 @@ TORNET_GAME_BENCHMARK(Remover);
 TORNET_GAME_BENCHMARK(Breakdown);
 
 // A Remover board whose rings all turn, as while the player holds a trigger:
-// every frame draws the board afresh, where a board at rest shows a copy of
-// its last picture.
+// every frame draws the board afresh, over a copy of the still screen around
+// it, where a board at rest is all shown from the copy.
 void BM_RemoverTurning(benchmark::State& state) {
   std::unique_ptr<DEraviriv> game = StartBoard(GameTypeWindow::kRemover, k1024x768, state.range(0));
   dynamic_cast<RemoverWindow&>(*game->Screens().ActiveWindow()).Board()->RotateAll(1);

@@ -19,11 +19,13 @@
 #include "core/OConfig.h"
 #include "core/OLog.h"
 #include "game/BlockRandom.h"
+#include "game/Cylinder.h"
 #include "gfx/OModelManager.h"
 #include "screens/GameTypeWindow.h"
 #include "screens/OConfigWindow.h"
 #include "screens/OHelpWindow.h"
 #include "screens/OMenuWindow.h"
+#include "screens/RemoverWindow.h"
 #include "screens/ScoreWindow.h"
 
 namespace {
@@ -106,7 +108,14 @@ int main(int argc, char** argv) {
         gameType->OnCommand(mode, 1);
       }
       RunFrames(*game, 200);
-      SavePicture(*game, out / (std::string(modeName) + "_detail" + std::to_string(detail) + ".ppm"));
+      const std::string name = std::string(modeName) + "_detail" + std::to_string(detail);
+      SavePicture(*game, out / (name + ".ppm"));
+      if (mode == GameTypeWindow::kRemover) {
+        // Every ring part way through a turn, the screen around it still.
+        dynamic_cast<RemoverWindow&>(*screens.ActiveWindow()).Board()->RotateAll(1);
+        RunFrames(*game, 5);
+        SavePicture(*game, out / (name + "_turning.ppm"));
+      }
     }
   }
   game->Shutdown();

@@ -27,13 +27,9 @@ void Pop(GLenum mode) {
 
 }  // namespace
 
-bool KeptPicture::Holds(std::uint64_t key, int width, int height) const {
-  return keptKey_ == key && width == width_ && height == height_;
-}
-
-bool KeptPicture::Show(std::uint64_t key, int width, int height) const {
-  if (!Holds(key, width, height)) {
-    return false;
+std::size_t KeptPicture::Show(const std::vector<std::uint64_t>& keys, int width, int height) const {
+  if (layers_ == 0 || layers_ > keys.size() || keys[layers_ - 1] != key_ || width != width_ || height != height_) {
+    return 0;
   }
   // Texel for pixel, unfiltered, unlit, unblended: the very pixels that were drawn.
   glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_TRANSFORM_BIT);
@@ -64,18 +60,19 @@ bool KeptPicture::Show(std::uint64_t key, int width, int height) const {
   Pop(GL_PROJECTION);
   Pop(GL_TEXTURE);
   glPopAttrib();
-  return true;
+  return layers_;
 }
 
-void KeptPicture::Drawn(std::uint64_t key, int width, int height) {
-  if (lastKey_ == key && !Holds(key, width, height)) {
-    Copy(width, height);
-    keptKey_ = key;
+std::size_t KeptPicture::CopyAfter(const std::vector<std::uint64_t>& keys, std::size_t shown) {
+  std::size_t same = 0;
+  while (same < keys.size() && same < lastKeys_.size() && keys[same] == lastKeys_[same]) {
+    ++same;
   }
-  lastKey_ = key;
+  lastKeys_ = keys;
+  return same > shown ? same : 0;
 }
 
-void KeptPicture::Copy(int width, int height) {
+void KeptPicture::Copy(const std::vector<std::uint64_t>& keys, std::size_t layers, int width, int height) {
   const TextureBindingKept binding;
   if (texture_ == 0) {
     glGenTextures(1, &texture_);
@@ -92,6 +89,8 @@ void KeptPicture::Copy(int width, int height) {
   } else {
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
   }
+  layers_ = layers;
+  key_ = keys[layers - 1];
 }
 
 void KeptPicture::Drop() {
@@ -101,6 +100,6 @@ void KeptPicture::Drop() {
   texture_ = 0;
   width_ = 0;
   height_ = 0;
-  keptKey_.reset();
-  lastKey_.reset();
+  layers_ = 0;
+  lastKeys_.clear();
 }

@@ -63,19 +63,26 @@ void ORenderWindow::Draw() {
   if (camera_ != nullptr) {
     camera_->SetViewport(pixelWidth_, pixelHeight_);
   }
-  const std::optional<std::uint64_t> key = DrawnKey();
-  if (!key) {
-    keptPicture_.Drop();
-    DrawControls();
-    return;
+  const std::vector<std::uint64_t> keys = LayerKeys();
+  const std::size_t shown = keptPicture_.Show(keys, pixelWidth_, pixelHeight_);
+  if (shown > 0 && !background_.Empty()) {
+    // What the background leaves for the controls.
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
   }
-  if (!keptPicture_.Show(*key, pixelWidth_, pixelHeight_)) {
-    DrawControls();
-    keptPicture_.Drawn(*key, pixelWidth_, pixelHeight_);
+  const std::size_t copyAfter = keptPicture_.CopyAfter(keys, shown);
+  for (std::size_t layer = shown; layer <= controls_.size(); ++layer) {
+    DrawLayer(layer);
+    if (layer + 1 == copyAfter) {
+      keptPicture_.Copy(keys, copyAfter, pixelWidth_, pixelHeight_);
+    }
+  }
+  if (keyFocus_ != nullptr) {
+    keyFocus_->DrawFocus();
   }
 }
 
-std::optional<std::uint64_t> ORenderWindow::DrawnKey() const {
+std::vector<std::uint64_t> ORenderWindow::LayerKeys() const {
   PictureKey key;
   key.Add(pixelWidth_);
   key.Add(pixelHeight_);
@@ -90,30 +97,29 @@ std::optional<std::uint64_t> ORenderWindow::DrawnKey() const {
     key.Add(camera_->nearPlane);
     key.Add(camera_->farPlane);
   }
-  key.Add(keyFocus_);
+  std::vector<std::uint64_t> keys{key.Value()};
   for (const auto& control : controls_) {
     key.Add(control.get());
     key.Add(control->enabled);
     if (control->enabled && !control->AddToPictureKey(key)) {
-      return std::nullopt;
+      break;
     }
+    keys.push_back(key.Value());
   }
-  return key.Value();
+  return keys;
 }
 
-void ORenderWindow::DrawControls() {
+void ORenderWindow::DrawLayer(std::size_t layer) {
+  if (layer > 0) {
+    if (controls_[layer - 1]->enabled) {
+      controls_[layer - 1]->Draw();
+    }
+    return;
+  }
   // Without a picture of its own the quad would show whatever texture was
   // bound last, stretched over the whole screen.
   if (!background_.Empty()) {
     DrawBackground();
-  }
-  for (const auto& control : controls_) {
-    if (control->enabled) {
-      control->Draw();
-    }
-  }
-  if (keyFocus_ != nullptr) {
-    keyFocus_->DrawFocus();
   }
 }
 

@@ -4,9 +4,9 @@
 // left, whatever the window's size.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,8 +35,9 @@ class ORenderWindow : public OCommandHandler {
   virtual void OnHide();
   // The window lost the keyboard's focus, or was minimised, while this screen showed.
   virtual void OnWindowInactive() {}
-  // The background, the controls and the key focus. While none of them
-  // changes, a copy of the last frame's picture of them stands in.
+  // The background, the controls and the key focus. A copy of the picture
+  // stands in for the background and the controls before the first one that
+  // changed since the frame before.
   virtual void Draw();
   virtual void Update(std::uint32_t deltaMs);
   // Runs once, when the screen is registered; the screen has its size,
@@ -88,9 +89,11 @@ class ORenderWindow : public OCommandHandler {
   virtual bool MovesKeyFocus() const { return true; }
 
  private:
-  void DrawControls();
-  // What decides the picture Draw makes; none when a control cannot say.
-  std::optional<std::uint64_t> DrawnKey() const;
+  // Layer 0 is the background, layer k the k-th control.
+  void DrawLayer(std::size_t layer);
+  // The keys of the pictures after each layer, up to the first control that
+  // cannot say what it draws.
+  std::vector<std::uint64_t> LayerKeys() const;
   // Without focusable controls every event, keys included, goes to the
   // controls that pass their hit test.
   bool RouteByHitTest(const OEvent& event);
