@@ -45,11 +45,8 @@ class KeptPictureTest : public GLTest {
  protected:
   void SetUp() override {
     GLTest::SetUp();
-    for (ShadeControl** control : {&left_, &right_}) {
-      auto made = std::make_unique<ShadeControl>(control == &left_ ? -1.0f : 0.0f);
-      *control = made.get();
-      screen_.AddControl(std::move(made));
-    }
+    screen_.AddControl(std::unique_ptr<OControl>(left_ = new ShadeControl(-1.0f)));
+    screen_.AddControl(std::unique_ptr<OControl>(right_ = new ShadeControl(0.0f)));
     screen_.SetPixelSize(64, 64);
   }
   // One frame as the game draws it, cleared, then the screen: which controls

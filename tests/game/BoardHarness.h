@@ -99,6 +99,8 @@ class BoardHarness : private CellPicker,
   std::string SupplyPicture() const;
 
   Cylinder& Board() { return *board_; }
+  // The pointer as the harness stands in for it, for a keyboard cursor to fall back on.
+  CellPicker& Pointer() { return *this; }
   BlockManager& Manager() { return *manager_; }
   CollapseBlockManager& Rules() { return static_cast<CollapseBlockManager&>(*manager_); }
   SupRing& Supply() { return *supply_; }

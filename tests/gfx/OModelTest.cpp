@@ -142,7 +142,6 @@ TEST_F(OModelTest, ThePictureKeyChangesWithEverythingDrawReads) {
   OModel model;
   ASSERT_TRUE(model.Load("textured.asvm"));
   const std::uint64_t still = keyOf(model);
-  EXPECT_EQ(keyOf(OModel(model)), still) << "a copy draws the same";
   // The last two change the geometry and the texture every copy shares.
   const std::vector<std::pair<const char*, std::function<void(OModel&)>>> changes = {
       {"moved", [](OModel& m) { m.transform[13] += 1.0f; }},
