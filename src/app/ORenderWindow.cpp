@@ -32,6 +32,12 @@ bool Activates(const OControl& control, const OEvent& event) {
   return control.activation == 0 || (control.activation == 1 && event.type == OEvent::kButtonDown);
 }
 
+// What the background leaves for the controls, drawn or shown from a copy.
+void ReadyForControls() {
+  glEnable(GL_LIGHTING);
+  glEnable(GL_DEPTH_TEST);
+}
+
 }  // namespace
 
 ORenderWindow::ORenderWindow(std::uint32_t identifier) : identifier_(identifier) {}
@@ -66,9 +72,7 @@ void ORenderWindow::Draw() {
   const std::vector<std::uint64_t> keys = LayerKeys();
   const std::size_t shown = keptPicture_.Show(keys, pixelWidth_, pixelHeight_);
   if (shown > 0 && !background_.Empty()) {
-    // What the background leaves for the controls.
-    glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
+    ReadyForControls();
   }
   const std::size_t copyAfter = keptPicture_.CopyAfter(keys, shown);
   for (std::size_t layer = shown; layer <= controls_.size(); ++layer) {
@@ -148,8 +152,7 @@ void ORenderWindow::DrawBackground() const {
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
   glPopMatrix();
-  glEnable(GL_LIGHTING);
-  glEnable(GL_DEPTH_TEST);
+  ReadyForControls();
 }
 
 void ORenderWindow::Update(std::uint32_t /*deltaMs*/) {}
